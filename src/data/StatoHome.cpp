@@ -1,0 +1,72 @@
+#include "data/StatoHome.h"
+
+#include "data/ColonneGriglie.h"
+#include "files/FileOutput.h"
+#include "files/LayoutGriglie.h"
+#include "files/LeggiArchivi.h"
+#include "search/CaricaGrid2.h"
+
+namespace zelvano {
+
+namespace {
+void CollegaEventi(StatoHome& h) {
+    h.grd1.AfterSort = [&h](int col, int ordine) { grd1_AfterSort(h, col, ordine); };
+    h.grd1.AfterMoveColumn = [&h] { SalvaPosColGrd1(h); };
+    h.grd1.AfterUserResize = [&h] { SalvaPosColGrd1(h); };
+    h.Grd2.AfterSort = [&h](int col, int ordine) { Grd2_AfterSort(h, col, ordine); };
+    h.Grd2.AfterMoveColumn = [&h] { SalvaPosColGrd2(h); };
+    h.Grd2.AfterUserResize = [&h] { SalvaPosColGrd2(h); };
+}
+} // namespace
+
+void CaricaFormHome(StatoHome& h) {
+    h.proporzioniIniziali = true;
+    h.primaAttivazione = true;
+    h.DatiModificati = false;
+
+    CreaTabella(h.ArtInt, h.DimInt);
+    CreaTabella(h.ArtProd, h.DimProd);
+
+    ImpostaGrd1(h.grd1);
+    LeggiPoscolGrd1(h);
+    ImpostaGrd2(h.Grd2);
+    CollegaEventi(h);
+
+    h.lblFileint = {"Input file:",      "", "Articoli",      "Letti:", "", "Associati:", "",
+                    "Non associabili:", "", "Da associare:", ""};
+    h.lblFileprod = {"Ref file:", "", "", "Articoli:", "", "Output File:"};
+
+    h.InCaricamentoCombo = true;
+    h.cmBAndOr = {"AND", "OR"};
+    h.cmBAndOrIndice = 0;
+    cmBAndOr_Click(h);
+    h.InCaricamentoCombo = false;
+
+    h.InAggiornamento = false;
+}
+
+void Form_Activate(StatoHome& h) {
+    if (!h.primaAttivazione)
+        return;
+    // Cleared first: an activation delivered while the dialogs of this opening are up must
+    // not start a second one.
+    h.primaAttivazione = false;
+    LeggiArchivi(h);
+}
+
+bool Form_QueryUnload(StatoHome& h) {
+    if (!h.DatiModificati)
+        return true;
+    switch (h.pf.Domanda("Dati modificati, salvare?", true)) {
+    case Risposta::Si:
+        // A failed save keeps the window open rather than losing the work.
+        return SalvaArchivio(h);
+    case Risposta::No:
+        return true;
+    case Risposta::Annulla:
+        break;
+    }
+    return false;
+}
+
+} // namespace zelvano

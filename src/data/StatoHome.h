@@ -1,0 +1,74 @@
+#pragma once
+// Everything the main window owns for the whole run: both tables and their grids, the
+// files, counters and flags, the current selection, the filter boxes and the status
+// lines. Every procedure of the program is a function on this one object, so the tests
+// can drive any of them without a window.
+
+#include "data/Griglia.h"
+#include "data/Piattaforma.h"
+#include "data/RecArticolo.h"
+#include "data/Tabelle.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zelvano {
+
+struct StatoHome {
+    explicit StatoHome(Piattaforma& piattaforma) : pf(piattaforma) {}
+    StatoHome(const StatoHome&) = delete;
+    StatoHome& operator=(const StatoHome&) = delete;
+
+    Piattaforma& pf;
+
+    std::string NomeProgramma = "Zelvano";
+    std::string VersioneProgramma = "01.00.00";
+    std::string DataRilascio = "15/10/2010";
+
+    // Records live at 1..Num; slot 0 is never used.
+    std::vector<RecArticolo> ArtInt, ArtProd;
+    int32_t NumInt = 0, NumProd = 0, DimInt = 0, DimProd = 0;
+    // Upper-cased catalogue codes and descriptions, kept in step with ArtProd for the
+    // filter that runs at every keystroke.
+    TestiMaiuscoli CdProdU, DescrU;
+
+    std::string FileInt, FileProd, FileOut;
+    std::string NomeFileInt, NomeFileProd, NomeFileOut;
+    bool DatiModificati = false;
+    bool FileOutVuoto = false;
+    int32_t NumAssociati = 0, NumNonAssociabili = 0;
+
+    int32_t RigaGrd1 = 0, PCdIntSel = 0, RigaGrd2 = 0, PCdProdSel = 0;
+
+    bool primaAttivazione = true;
+    bool proporzioniIniziali = true;
+    bool InAggiornamento = false;
+    bool InCaricamentoCombo = false;
+
+    uint8_t Glabbandona = 0;
+    std::string Trova, Sostituisci;
+    uint8_t ModoSost = 0;
+    std::string EsitoMsg;
+
+    Griglia grd1, Grd2;
+    std::string TxtCod, txtDescr;
+    std::vector<std::string> cmBAndOr; // the combo's items
+    int cmBAndOrIndice = -1;           // selected item, -1 = none
+    std::array<std::string, 11> lblFileint;
+    std::array<std::string, 6> lblFileprod;
+
+    // Tooltip memory: the cell the pointer was last seen over, per grid.
+    int tipRiga1 = 0, tipCol1 = 0, tipRiga2 = 0, tipCol2 = 0;
+};
+
+// The data side of loading the main window: flags, tables, both grids with their
+// columns, the status lines and the AND/OR combo.
+void CaricaFormHome(StatoHome& h);
+// Activation: the first one opens the article files.
+void Form_Activate(StatoHome& h);
+// The closing question; true when the window may close.
+bool Form_QueryUnload(StatoHome& h);
+
+} // namespace zelvano

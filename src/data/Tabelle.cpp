@@ -1,0 +1,51 @@
+#include "data/Tabelle.h"
+
+#include "data/Cp1252.h"
+
+#include <algorithm>
+
+namespace zelvano {
+
+void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim) {
+    dim = std::max(dim, CapacitaIniziale);
+    if (tab.size() < static_cast<std::size_t>(dim) + 1)
+        tab.resize(static_cast<std::size_t>(dim) + 1);
+}
+
+RecArticolo& NuovoRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim) {
+    ++num;
+    if (num > dim) {
+        dim += PassoCrescita;
+        // resize grows the storage geometrically underneath, so a long load still moves
+        // each record only a few times.
+        tab.resize(static_cast<std::size_t>(dim) + 1);
+    }
+    return tab[static_cast<std::size_t>(num)];
+}
+
+void TestiMaiuscoli::Azzera() {
+    testo_.clear();
+    fini_.assign(1, 0);
+}
+
+void TestiMaiuscoli::Aggiungi(std::string_view testo) {
+    const std::size_t inizio = testo_.size();
+    testo_.append(testo);
+    for (std::size_t i = inizio; i < testo_.size(); ++i)
+        testo_[i] = static_cast<char>(MaiuscolaCp1252(static_cast<unsigned char>(testo_[i])));
+    fini_.push_back(testo_.size());
+}
+
+std::string_view TestiMaiuscoli::operator[](int32_t indice) const {
+    const std::size_t inizio = Inizio(indice);
+    return std::string_view(testo_).substr(inizio, Fine(indice) - inizio);
+}
+
+int32_t TestiMaiuscoli::IndiceDi(std::size_t pos) const {
+    // fini_[j] is the end of record j: the record holding pos is the first whose end is
+    // past it.
+    const auto it = std::upper_bound(fini_.begin(), fini_.end(), pos);
+    return static_cast<int32_t>(it - fini_.begin());
+}
+
+} // namespace zelvano

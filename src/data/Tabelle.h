@@ -1,0 +1,40 @@
+#pragma once
+// Growth of the record tables, and the upper-cased texts kept beside the catalogue.
+
+#include "data/RecArticolo.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvano {
+
+constexpr int32_t CapacitaIniziale = 100000;
+constexpr int32_t PassoCrescita = 10000;
+
+// Sizes a table to indexes 0..CapacitaIniziale, as the window does at load.
+void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim);
+// Raises num by one, growing the capacity by PassoCrescita when num passes it, and returns
+// the slot at index num; the slot keeps whatever an earlier load left there.
+RecArticolo& NuovoRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim);
+
+// One text per record index, packed in a single buffer; index 0 is an empty text.
+class TestiMaiuscoli {
+  public:
+    void Azzera();
+    void Aggiungi(std::string_view testo); // upper-cases it
+    std::string_view operator[](int32_t indice) const;
+    int32_t Conta() const { return static_cast<int32_t>(fini_.size()) - 1; }
+    const std::string& Buffer() const { return testo_; }
+    std::size_t Inizio(int32_t indice) const { return indice == 0 ? 0 : fini_[indice - 1]; }
+    std::size_t Fine(int32_t indice) const { return fini_[indice]; }
+    // The index of the record whose text holds buffer position pos.
+    int32_t IndiceDi(std::size_t pos) const;
+
+  private:
+    std::string testo_;
+    std::vector<std::size_t> fini_{0};
+};
+
+} // namespace zelvano

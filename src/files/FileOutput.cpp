@@ -1,0 +1,126 @@
+#include "files/FileOutput.h"
+
+#include "data/StatoHome.h"
+#include "data/Testo.h"
+#include "files/ErroreFile.h"
+#include "files/LettoreRighe.h"
+#include "files/ScritturaSicura.h"
+
+#include <string_view>
+#include <unordered_map>
+
+namespace zelvano {
+
+namespace {
+// Catalogue records by code, in table order, handing out the first still free.
+class IndiceCatalogo {
+  public:
+    explicit IndiceCatalogo(const StatoHome& h) : h_(h), prossimo_(h.NumProd + 1, 0) {
+        primo_.reserve(static_cast<std::size_t>(h.NumProd));
+        for (int32_t j = h.NumProd; j >= 1; --j) {
+            int32_t& testa = primo_[h.ArtProd[j].CdProd];
+            prossimo_[j] = testa;
+            testa = j;
+        }
+    }
+    int32_t PrimoLibero(std::string_view codice) {
+        const auto it = primo_.find(codice);
+        if (it == primo_.end())
+            return 0;
+        // Records are only ever taken during a read-back, so the head can move past them.
+        int32_t& j = it->second;
+        while (j != 0 && h_.ArtProd[j].PCdInt != 0)
+            j = prossimo_[j];
+        return j;
+    }
+
+  private:
+    const StatoHome& h_;
+    std::unordered_map<std::string_view, int32_t> primo_;
+    std::vector<int32_t> prossimo_;
+};
+} // namespace
+
+std::vector<std::string> LeggiFileOutput(const std::string& percorso) {
+    return LeggiRighe(percorso);
+}
+
+void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
+    h.FileOutVuoto = righe.empty();
+    h.NomeFileOut = NomeSenzaCartella(h.FileOut);
+
+    std::unordered_map<std::string_view, int32_t> primoInt;
+    primoInt.reserve(static_cast<std::size_t>(h.NumInt));
+    for (int32_t i = h.NumInt; i >= 1; --i)
+        primoInt[h.ArtInt[i].CdInt] = i;
+    IndiceCatalogo catalogo(h);
+
+    for (std::size_t k = 1; k <= righe.size(); ++k) {
+        const std::string& riga = righe[k - 1];
+        const std::string stato = Campo(riga, 51, 51);
+        if (stato.empty())
+            continue;
+        const std::string codInt = Campo(riga, 26, 50);
+        // Lines follow the input file, so a line goes to the record of its own number when
+        // that record bears the code; only otherwise to the first record with it.
+        int32_t i = 0;
+        if (k <= static_cast<std::size_t>(h.NumInt) && h.ArtInt[k].CdInt == codInt) {
+            i = static_cast<int32_t>(k);
+        } else {
+            const auto it = primoInt.find(codInt);
+            i = it == primoInt.end() ? 0 : it->second;
+        }
+        // A record already restored by an earlier line keeps that state: counting it twice,
+        // or linking it to two catalogue records, would break the totals and the pairs.
+        if (i == 0 || !h.ArtInt[i].Stato.empty())
+            continue;
+        RecArticolo& in = h.ArtInt[i];
+        in.Stato = stato;
+        if (stato == "A") {
+            const int32_t j = catalogo.PrimoLibero(Campo(riga, 1, 25));
+            if (j != 0) {
+                ++h.NumAssociati;
+                in.PCdProd = j;
+                h.ArtProd[j].PCdInt = i;
+            }
+        } else if (stato == "X") {
+            ++h.NumNonAssociabili;
+        }
+    }
+}
+
+void VerificaFileOutput(StatoHome& h) {
+    ApplicaFileOutput(h, LeggiFileOutput(h.FileOut));
+}
+
+std::string TestoFileOutput(const StatoHome& h) {
+    std::string testo;
+    testo.reserve(static_cast<std::size_t>(h.NumInt) * 56);
+    const std::string spazi(25, ' ');
+    for (int32_t i = 1; i <= h.NumInt; ++i) {
+        const RecArticolo& in = h.ArtInt[i];
+        const int32_t j = in.PCdProd;
+        const bool abbinato = j > 0 && j <= h.NumProd;
+        testo += abbinato ? Riempi(h.ArtProd[j].CdProd, 25) : spazi;
+        testo += Riempi(in.CdInt, 25);
+        testo += in.Stato.empty() ? ' ' : in.Stato[0];
+        testo += abbinato ? Riempi(h.ArtProd[j].LineaProd, 3) : std::string(3, ' ');
+        testo += "\r\n";
+    }
+    return testo;
+}
+
+bool SalvaArchivio(StatoHome& h) {
+    if (h.FileOut.empty())
+        return true;
+    try {
+        ScriviFileSicuro(h.FileOut, TestoFileOutput(h));
+    } catch (const ErroreFile& e) {
+        h.pf.Messaggio(e.what());
+        return false;
+    }
+    h.DatiModificati = false;
+    return true;
+}
+
+} // namespace zelvano

@@ -1,0 +1,148 @@
+#include "files/LayoutGriglie.h"
+
+#include "data/Cp1252.h"
+#include "data/StatoHome.h"
+#include "data/Testo.h"
+#include "files/ErroreFile.h"
+#include "files/LettoreRighe.h"
+#include "files/ScritturaSicura.h"
+
+#include <algorithm>
+
+namespace zelvano {
+
+namespace {
+std::string Percorso(StatoHome& h, const char* nome) {
+    return h.pf.CartellaProgramma() + "/" + nome;
+}
+
+std::vector<std::string> Dividi(const std::string& riga) {
+    std::vector<std::string> campi;
+    std::size_t inizio = 0;
+    for (;;) {
+        const std::size_t virgola = riga.find(',', inizio);
+        campi.push_back(riga.substr(inizio, virgola - inizio));
+        if (virgola == std::string::npos)
+            return campi;
+        inizio = virgola + 1;
+    }
+}
+
+// A layout file that is missing or unreadable leaves the grid as it is.
+std::vector<std::string> Righe(const std::string& percorso) {
+    if (!FileEsiste(percorso))
+        return {};
+    try {
+        return LeggiRighe(percorso);
+    } catch (const ErroreFile&) {
+        return {};
+    }
+}
+
+// Layout files are a convenience: failing to write one is not worth interrupting the user
+// at every column drag.
+void ScriviSeSiPuo(const std::string& percorso, const std::string& testo) {
+    try {
+        ScriviFileSicuro(percorso, testo);
+    } catch (const ErroreFile&) {
+    }
+}
+
+void SalvaPosCol(StatoHome& h, const Griglia& g, const char* nome) {
+    std::string testo;
+    for (int c = 0; c < g.Cols(); ++c)
+        testo += g.ColKey(c) + "," + Numero(g.ColWidth(c)) + "," +
+                 (g.ColHidden(c) ? "True" : "False") + "," + g.TextMatrix(0, c) + "\r\n";
+    ScriviSeSiPuo(Percorso(h, nome), testo);
+}
+
+void LeggiPoscol(StatoHome& h, Griglia& g, const char* nome) {
+    std::vector<std::vector<std::string>> righe;
+    for (const std::string& riga : Righe(Percorso(h, nome)))
+        righe.push_back(Dividi(riga));
+    // Every other procedure finds its columns by key, so a file is applied only when it
+    // names each of the grid's keys once.
+    if (righe.size() < static_cast<std::size_t>(g.Cols()))
+        return;
+    std::vector<std::string> attese, lette;
+    for (int c = 0; c < g.Cols(); ++c) {
+        if (righe[c].size() < 4)
+            return;
+        attese.push_back(g.ColKey(c));
+        lette.push_back(righe[c][0]);
+    }
+    if (!std::is_permutation(attese.begin(), attese.end(), lette.begin()))
+        return;
+    for (int c = 0; c < g.Cols(); ++c) {
+        const std::vector<std::string>& campi = righe[c];
+        g.SetColKey(c, campi[0]);
+        g.SetColWidth(c, ValoreCella(campi[1]));
+        g.SetTextMatrix(0, c, campi[3]);
+        const bool visibile = !campi[2].empty() && MaiuscolaCp1252(campi[2][0]) == 'F';
+        g.SetColHidden(c, !visibile);
+    }
+}
+
+// Re-applies a saved sort; the current row stays on its record.
+bool CaricaOrdinamento(StatoHome& h, Griglia& g, const char* nome) {
+    const std::vector<std::string> righe = Righe(Percorso(h, nome));
+    if (righe.empty())
+        return false;
+    const std::vector<std::string> campi = Dividi(righe[0]);
+    if (campi.size() < 2)
+        return false;
+    const int col = g.ColIndex(campi[0]);
+    if (col < 0)
+        return false;
+    g.SetCol(col);
+    g.Sort(ValoreCella(campi[1]));
+    return true;
+}
+
+void SalvaOrdinamento(StatoHome& h, const Griglia& g, int col, int ordine, const char* nome) {
+    if (col >= 0 && col < g.Cols())
+        ScriviSeSiPuo(Percorso(h, nome), g.ColKey(col) + "," + Numero(ordine) + "\r\n");
+}
+} // namespace
+
+void SalvaPosColGrd1(StatoHome& h) {
+    SalvaPosCol(h, h.grd1, "poscol1.txt");
+}
+void SalvaPosColGrd2(StatoHome& h) {
+    SalvaPosCol(h, h.Grd2, "poscol2.txt");
+}
+void LeggiPoscolGrd1(StatoHome& h) {
+    LeggiPoscol(h, h.grd1, "poscol1.txt");
+}
+void LeggiPoscolGrd2(StatoHome& h) {
+    LeggiPoscol(h, h.Grd2, "poscol2.txt");
+}
+
+void CaricaOrdinamentiPrec1(StatoHome& h) {
+    if (CaricaOrdinamento(h, h.grd1, "sort1.txt") && h.RigaGrd1 > 0)
+        h.RigaGrd1 = h.grd1.Row();
+}
+
+void CaricaOrdinamentiPrec2(StatoHome& h) {
+    if (CaricaOrdinamento(h, h.Grd2, "sort2.txt") && h.RigaGrd2 > 0)
+        h.RigaGrd2 = h.Grd2.Row();
+}
+
+void grd1_AfterSort(StatoHome& h, int col, int ordine) {
+    h.grd1.SetRow(0);
+    h.RigaGrd1 = 0;
+    h.PCdIntSel = 0;
+    h.Grd2.SetRows(1);
+    h.RigaGrd2 = 0;
+    h.PCdProdSel = 0;
+    SalvaOrdinamento(h, h.grd1, col, ordine, "sort1.txt");
+}
+
+void Grd2_AfterSort(StatoHome& h, int col, int ordine) {
+    h.Grd2.SetRow(0);
+    h.RigaGrd2 = 0;
+    h.PCdProdSel = 0;
+    SalvaOrdinamento(h, h.Grd2, col, ordine, "sort2.txt");
+}
+
+} // namespace zelvano

@@ -1,0 +1,113 @@
+#include "matching/Selezione.h"
+
+#include "data/StatoHome.h"
+#include "data/Testo.h"
+#include "search/CaricaGrid2.h"
+
+namespace zelvano {
+
+void AttivaSelezione1(StatoHome& h) {
+    if (h.RigaGrd1 < 1 || h.RigaGrd1 >= h.grd1.Rows())
+        return;
+    h.PCdIntSel = ValoreCella(h.grd1.Testo(h.RigaGrd1, "PCDINT"));
+    h.grd1.SetRow(h.RigaGrd1);
+    h.grd1.ShowCell(h.RigaGrd1, 0);
+    if (h.PCdIntSel < 1 || h.PCdIntSel > h.NumInt)
+        return;
+    h.InAggiornamento = true;
+    const RecArticolo& in = h.ArtInt[h.PCdIntSel];
+    h.TxtCod = in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd;
+    h.txtDescr.clear();
+    CaricaGrid2(h);
+    h.InAggiornamento = false;
+}
+
+void CercaPrecedente(StatoHome& h) {
+    if (h.RigaGrd1 > 1) {
+        --h.RigaGrd1;
+        AttivaSelezione1(h);
+    }
+}
+
+void CercaSuccessivo(StatoHome& h) {
+    if (h.RigaGrd1 < h.grd1.Rows() - 1) {
+        ++h.RigaGrd1;
+        AttivaSelezione1(h);
+    }
+}
+
+void CercaPrimoDaAbbinare(StatoHome& h) {
+    const int cStato = h.grd1.ColIndex("STATO");
+    for (int r = h.RigaGrd1 + 1;; ++r) {
+        if (r >= h.grd1.Rows()) {
+            h.pf.Messaggio("Nessun articolo successivo da associare");
+            return;
+        }
+        if (Trim(h.grd1.TextMatrix(r, cStato)).empty()) {
+            h.RigaGrd1 = r;
+            AttivaSelezione1(h);
+            return;
+        }
+    }
+}
+
+void CercaPrecDaAbbinare(StatoHome& h) {
+    const int cStato = h.grd1.ColIndex("STATO");
+    for (int r = h.RigaGrd1 - 1;; --r) {
+        if (r <= 0) {
+            h.pf.Messaggio("Nessun articolo precedente da associare");
+            return;
+        }
+        if (Trim(h.grd1.TextMatrix(r, cStato)).empty()) {
+            h.RigaGrd1 = r;
+            AttivaSelezione1(h);
+            return;
+        }
+    }
+}
+
+void grd1_Click(StatoHome& h) {
+    if (h.grd1.Row() >= 1) {
+        h.RigaGrd1 = h.grd1.Row();
+        AttivaSelezione1(h);
+    }
+}
+
+void Grd2_Click(StatoHome& h) {
+    if (h.Grd2.Row() >= 1) {
+        h.RigaGrd2 = h.Grd2.Row();
+        h.PCdProdSel = ValoreCella(h.Grd2.Testo(h.RigaGrd2, "PCDPROD"));
+    }
+}
+
+namespace {
+// The description of the partner record named in the row's index cell, for the
+// "Associato a" column; empty anywhere else.
+void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const char* colonna,
+             const char* cellaIndice, const std::vector<RecArticolo>& partner, int32_t num) {
+    if (riga == rigaMem && col == colMem)
+        return;
+    rigaMem = riga;
+    colMem = col;
+    if (riga < 1 || riga >= g.Rows())
+        return;
+    std::string testo;
+    if (col >= 0 && col < g.Cols() && g.ColKey(col) == colonna) {
+        const std::string& indice = g.Testo(riga, cellaIndice);
+        const int32_t k = ValoreCella(indice);
+        if (indice != "0" && k >= 1 && k <= num)
+            testo = partner[k].Descr;
+    }
+    g.SetToolTipText(std::move(testo));
+}
+} // namespace
+
+void grd1_MouseMove(StatoHome& h, int riga, int col) {
+    Tooltip(h.grd1, h.tipRiga1, h.tipCol1, riga, col, "CDPROD2", "PCDPROD", h.ArtProd, h.NumProd);
+}
+
+void Grd2_MouseMove(StatoHome& h, int riga, int col) {
+    Tooltip(h.Grd2, h.tipRiga2, h.tipCol2, riga, col, "CDINT", "PCDINT", h.ArtInt, h.NumInt);
+}
+
+} // namespace zelvano

@@ -1,0 +1,79 @@
+#include "search/CaricaGrid2.h"
+
+#include "data/StatoHome.h"
+#include "data/Testo.h"
+#include "files/LayoutGriglie.h"
+#include "search/FiltroProd.h"
+
+namespace zelvano {
+
+namespace {
+// The upper-cased texts follow ArtProd through loads and copies; rebuilt here should a
+// table have been filled some other way.
+void AllineaMaiuscoli(StatoHome& h) {
+    if (h.CdProdU.Conta() == h.NumProd && h.DescrU.Conta() == h.NumProd)
+        return;
+    h.CdProdU.Azzera();
+    h.DescrU.Azzera();
+    for (int32_t j = 1; j <= h.NumProd; ++j) {
+        h.CdProdU.Aggiungi(h.ArtProd[j].CdProd);
+        h.DescrU.Aggiungi(h.ArtProd[j].Descr);
+    }
+}
+} // namespace
+
+void CaricaGrid2(StatoHome& h) {
+    AllineaMaiuscoli(h);
+    h.PCdProdSel = 0;
+    h.RigaGrd2 = 0;
+    Griglia& g = h.Grd2;
+    g.SetRedraw(false);
+    g.SetRows(1);
+    LeggiPoscolGrd2(h);
+
+    const FiltroProd filtro(h.TxtCod, h.txtDescr, h.cmBAndOrIndice == 1);
+    const std::vector<int32_t> passano = Filtra(filtro, h.CdProdU, h.DescrU, h.NumProd);
+    g.SetRows(static_cast<int>(passano.size()) + 1);
+    const int cCdInt = g.ColIndex("CDINT"), cCdProd = g.ColIndex("CDPROD");
+    const int cDescr = g.ColIndex("DESCR"), cPCdInt = g.ColIndex("PCDINT");
+    const int cPCdProd = g.ColIndex("PCDPROD"), cStato = g.ColIndex("STATO");
+    int r = 0;
+    for (const int32_t j : passano) {
+        ++r;
+        const RecArticolo& p = h.ArtProd[j];
+        if (p.PCdInt > 0 && p.PCdInt <= h.NumInt)
+            g.SetTextMatrix(r, cCdInt, h.ArtInt[p.PCdInt].CdInt);
+        if (p.PCdInt == h.PCdIntSel) {
+            h.RigaGrd2 = r;
+            h.PCdProdSel = j;
+        }
+        g.SetTextMatrix(r, cCdProd, p.CdProd);
+        g.SetTextMatrix(r, cDescr, p.Descr);
+        g.SetTextMatrix(r, cPCdInt, Numero(p.PCdInt));
+        g.SetTextMatrix(r, cPCdProd, Numero(j));
+        g.SetTextMatrix(r, cStato, p.Stato);
+    }
+    if (h.RigaGrd2 != 0) {
+        g.SetRow(h.RigaGrd2);
+        g.ShowCell(h.RigaGrd2, 0);
+    }
+    CaricaOrdinamentiPrec2(h);
+    g.SetRedraw(true);
+}
+
+void TxtCod_Change(StatoHome& h) {
+    if (!h.InAggiornamento)
+        CaricaGrid2(h);
+}
+
+void txtDescr_Change(StatoHome& h) {
+    if (!h.InAggiornamento)
+        CaricaGrid2(h);
+}
+
+void cmBAndOr_Click(StatoHome& h) {
+    if (!h.InCaricamentoCombo && !h.InAggiornamento)
+        CaricaGrid2(h);
+}
+
+} // namespace zelvano

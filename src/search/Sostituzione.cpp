@@ -1,0 +1,142 @@
+#include "search/Sostituzione.h"
+
+#include "automatch/ProvaAbbinamenti.h"
+#include "data/Cp1252.h"
+#include "data/StatoHome.h"
+#include "data/Testo.h"
+#include "files/AggiornaFileInt.h"
+#include "matching/Totali.h"
+#include "search/FiltroProd.h"
+
+namespace zelvano {
+
+namespace {
+std::string SostituisciTutte(const std::string& testo, const std::string& trova,
+                             const std::string& con) {
+    if (trova.empty())
+        return testo;
+    std::string out;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t trovato = testo.find(trova, pos);
+        if (trovato == std::string::npos)
+            break;
+        out.append(testo, pos, trovato - pos);
+        out += con;
+        pos = trovato + trova.size();
+    }
+    out.append(testo, pos);
+    return out;
+}
+
+// The new code, or false when this method leaves the code alone.
+bool NuovoCodice(const std::string& c, const std::string& f, const std::string& r, uint8_t modo,
+                 std::string& nuovo) {
+    const std::size_t l = f.size();
+    switch (modo) {
+    case 0:
+        if (!Contiene(c, f))
+            return false;
+        nuovo = SostituisciTutte(c, f, r);
+        return true;
+    case 1:
+        if (c.size() <= l || c.compare(0, l, f) != 0)
+            return false;
+        nuovo = r + c.substr(l);
+        return true;
+    case 2:
+        if (c.size() <= l || c.compare(c.size() - l, l, f) != 0)
+            return false;
+        nuovo = c.substr(0, c.size() - l) + r;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MostraCodici(StatoHome& h, uint32_t colore) {
+    Griglia& g = h.grd1;
+    const int cIndice = g.ColIndex("PCDINT"), cCodice = g.ColIndex("CDPROD");
+    for (int r = 1; r < g.Rows(); ++r) {
+        const int32_t i = ValoreCella(g.TextMatrix(r, cIndice));
+        if (i < 1 || i > h.NumInt || h.ArtInt[i].Modificato != 1)
+            continue;
+        g.SetTextMatrix(r, cCodice, h.ArtInt[i].CdProd);
+        g.SetCellBackColor(r, cCodice, colore);
+    }
+}
+} // namespace
+
+void ApriRicercaTesto(StatoHome& h) {
+    const EsitoRicerca esito = h.pf.MostraRicercaTesto(h.Trova, h.Sostituisci, h.ModoSost);
+    if (!esito.confermata) {
+        // Any way out other than "Esegui" is leaving: a replacement must be confirmed.
+        h.Glabbandona = 1;
+        return;
+    }
+    h.Trova = Maiuscolo(esito.trova);
+    h.Sostituisci = Maiuscolo(esito.sostituisci);
+    h.ModoSost = esito.modo;
+}
+
+void mnuSostituisci_Click(StatoHome& h) {
+    h.Glabbandona = 0;
+    ApriRicercaTesto(h);
+    if (h.Glabbandona == 0)
+        EseguiSostituzione(h);
+}
+
+void EseguiSostituzione(StatoHome& h) {
+    int32_t cambiati = 0;
+    for (int32_t i = 1; i <= h.NumInt; ++i) {
+        RecArticolo& in = h.ArtInt[i];
+        if (in.PCdProd != 0)
+            continue;
+        std::string nuovo;
+        if (!NuovoCodice(in.CdProd, h.Trova, h.Sostituisci, h.ModoSost, nuovo))
+            continue;
+        in.CdProdPrec = in.CdProd;
+        in.CdProd = std::move(nuovo);
+        in.Modificato = 1;
+        ++cambiati;
+    }
+    if (cambiati < 1) {
+        h.pf.Messaggio("Nessun aggiornamento eseguito");
+        return;
+    }
+    MostraCodici(h, Griglia::Giallo);
+    h.grd1.SetRow(0);
+    bool confermato = h.pf.Domanda("Aggiornati " + Numero(cambiati) + " codici. Confermi?",
+                                   false) == Risposta::Si;
+    // Codes that did not reach the input file are taken back, as after a No.
+    if (confermato)
+        confermato = AggiornaFileInt(h);
+
+    const int cIndice = h.grd1.ColIndex("PCDINT"), cCodice = h.grd1.ColIndex("CDPROD");
+    for (int r = 1; r < h.grd1.Rows(); ++r) {
+        const int32_t i = ValoreCella(h.grd1.TextMatrix(r, cIndice));
+        if (i < 1 || i > h.NumInt || h.ArtInt[i].Modificato != 1)
+            continue;
+        RecArticolo& in = h.ArtInt[i];
+        if (!confermato)
+            in.CdProd = in.CdProdPrec;
+        h.grd1.SetTextMatrix(r, cCodice, in.CdProd);
+        in.Modificato = 0;
+        h.grd1.SetCellBackColor(r, cCodice, Griglia::Bianco);
+    }
+    // Records with no row (none, unless the grid was emptied) are cleaned up as well.
+    for (int32_t i = 1; i <= h.NumInt; ++i) {
+        RecArticolo& in = h.ArtInt[i];
+        if (in.Modificato == 1) {
+            if (!confermato)
+                in.CdProd = in.CdProdPrec;
+            in.Modificato = 0;
+        }
+    }
+    if (confermato) {
+        Esegui_provaAbbinamenti(h);
+        RefreshGrideLabel(h);
+    }
+}
+
+} // namespace zelvano
