@@ -8,19 +8,20 @@ namespace zelvano {
 
 void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim) {
     dim = std::max(dim, CapacitaIniziale);
-    if (tab.size() < static_cast<std::size_t>(dim) + 1)
-        tab.resize(static_cast<std::size_t>(dim) + 1);
+    if (tab.empty())
+        tab.resize(1);
 }
 
 RecArticolo& NuovoRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim) {
     ++num;
-    if (num > dim) {
+    if (num > dim)
         dim += PassoCrescita;
-        // resize grows the storage geometrically underneath, so a long load still moves
-        // each record only a few times.
-        tab.resize(static_cast<std::size_t>(dim) + 1);
-    }
-    return tab[static_cast<std::size_t>(num)];
+    // Slots past the last record ever stored would only hold empty records, so they are
+    // made when first reached rather than all at once with the capacity.
+    const auto indice = static_cast<std::size_t>(num);
+    if (indice >= tab.size())
+        tab.resize(indice + 1);
+    return tab[indice];
 }
 
 void TestiMaiuscoli::Azzera() {

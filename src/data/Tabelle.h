@@ -13,7 +13,7 @@ namespace zelvano {
 constexpr int32_t CapacitaIniziale = 100000;
 constexpr int32_t PassoCrescita = 10000;
 
-// Sizes a table to indexes 0..CapacitaIniziale, as the window does at load.
+// Gives a table its initial capacity, CapacitaIniziale, as the window does at load.
 void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim);
 // Raises num by one, growing the capacity by PassoCrescita when num passes it, and returns
 // the slot at index num; the slot keeps whatever an earlier load left there.

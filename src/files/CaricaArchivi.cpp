@@ -36,9 +36,8 @@ TabellaLetta LeggiTabella(const std::string& percorso, int32_t dimAttuale, Parse
     TabellaLetta t;
     t.dim = std::max(dimAttuale, CapacitaIniziale);
     const int64_t stima = StimaRighe(percorso);
-    while (t.dim < stima && t.dim <= INT32_MAX - PassoCrescita)
-        t.dim += PassoCrescita;
-    t.rec.resize(static_cast<std::size_t>(t.dim) + 1);
+    t.rec.reserve(static_cast<std::size_t>(stima) + 1);
+    t.rec.resize(1);
     std::string_view riga;
     while (lettore.Leggi(riga))
         NuovoRecord(t.rec, t.num, t.dim) = parser(riga);
@@ -47,9 +46,12 @@ TabellaLetta LeggiTabella(const std::string& percorso, int32_t dimAttuale, Parse
 
 void Sostituisci(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim, TabellaLetta&& t) {
     // What an earlier, longer load left above the new count stays where it was.
-    const std::size_t fine = std::min(tab.size(), t.rec.size());
-    for (std::size_t k = static_cast<std::size_t>(t.num) + 1; k < fine; ++k)
-        t.rec[k] = std::move(tab[k]);
+    if (tab.size() > t.rec.size()) {
+        const std::size_t da = t.rec.size();
+        t.rec.resize(tab.size());
+        std::move(tab.begin() + static_cast<std::ptrdiff_t>(da), tab.end(),
+                  t.rec.begin() + static_cast<std::ptrdiff_t>(da));
+    }
     tab.swap(t.rec);
     num = t.num;
     dim = t.dim;

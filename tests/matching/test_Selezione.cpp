@@ -1,0 +1,135 @@
+#include "support/Banco.h"
+
+#include "files/LeggiArchivi.h"
+#include "matching/Associazioni.h"
+#include "matching/Selezione.h"
+#include "search/CaricaGrid2.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvano::test {
+namespace {
+
+// Five articles: 2 and 4 are paired, 3 is marked, 1 and 5 are still to be associated.
+class Selezione : public ::testing::Test {
+  protected:
+    Selezione()
+        : b({RigaInt("I1", "UNO", "", "C1"), RigaInt("I2", "DUE", "", "c2"),
+             RigaInt("I3", "TRE", "", "C3"), RigaInt("I4", "QUATTRO", "", "C4"),
+             RigaInt("I5", "CINQUE", "", "C5")},
+            {RigaProd("K2", "002", "CATALOGO DUE"), RigaProd("K4", "004", "CATALOGO QUATTRO"),
+             RigaProd("C5", "005", "CATALOGO CINQUE")},
+            Riga("", "I1", ' ') + Riga("K2", "I2", 'A') + Riga("", "I3", 'X') +
+                Riga("K4", "I4", 'A') + Riga("", "I5", ' ')) {}
+    static std::string Riga(std::string prod, std::string in, char stato) {
+        prod.resize(25, ' ');
+        in.resize(25, ' ');
+        return prod + in + stato + "   \r\n";
+    }
+    Banco b;
+};
+
+TEST_F(Selezione, ChoosingAnArticleFillsTheCodeBox) {
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(b.h.TxtCod, "C1");
+    b.h.txtDescr = "typed";
+    b.Scegli1(2); // paired: the catalogue code, and its row chosen
+    EXPECT_EQ(b.h.TxtCod, "K2");
+    EXPECT_EQ(b.h.txtDescr, "");
+    EXPECT_EQ(b.h.PCdProdSel, 1);
+    EXPECT_EQ(b.h.Grd2.Testo(b.h.RigaGrd2, "CDPROD"), "K2");
+    b.Scegli1(3); // marked: its own code
+    EXPECT_EQ(b.h.TxtCod, "C3");
+    EXPECT_EQ(b.h.RigaGrd2, 0);
+}
+
+TEST_F(Selezione, StepsByRowStopAtTheEnds) {
+    CercaPrecedente(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+    for (int i = 0; i < 6; ++i)
+        CercaSuccessivo(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 5);
+    EXPECT_EQ(b.h.PCdIntSel, 5);
+    b.h.RigaGrd1 = 0;
+    CercaPrecedente(b.h);
+    CercaSuccessivo(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+}
+
+TEST_F(Selezione, ArticlesToAssociateSkipPairedAndMarked) {
+    CercaPrimoDaAbbinare(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 5);
+    b.pf.AspettaMessaggio("Nessun articolo successivo da associare");
+    CercaPrimoDaAbbinare(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 5);
+    CercaPrecDaAbbinare(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+    b.pf.AspettaMessaggio("Nessun articolo precedente da associare");
+    CercaPrecDaAbbinare(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+    b.h.RigaGrd1 = 0;
+    b.pf.AspettaMessaggio("Nessun articolo precedente da associare");
+    CercaPrecDaAbbinare(b.h);
+    CercaPrimoDaAbbinare(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+}
+
+TEST_F(Selezione, NothingLeftToAssociateAfterOpening) {
+    b.Scegli1(5);
+    b.Scegli2(3);
+    Associa(b.h);
+    b.Scegli1(1);
+    NonAssociabile(b.h);
+    b.pf.AspettaMessaggio("Nessun articolo successivo da associare");
+    b.h.RigaGrd1 = 0;
+    CercaPrimoDaAbbinare(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 0);
+}
+
+TEST_F(Selezione, ClickOnHeaderOrEmptyGridKeepsChoice) {
+    b.h.Grd2.SetRow(0);
+    Grd2_Click(b.h);
+    b.h.grd1.SetRow(0);
+    grd1_Click(b.h);
+    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(b.h.PCdIntSel, 1);
+}
+
+TEST_F(Selezione, TooltipsShowThePartnerDescription) {
+    const int colAssoc1 = b.h.grd1.ColIndex("CDPROD2");
+    grd1_MouseMove(b.h, 2, colAssoc1);
+    EXPECT_EQ(b.h.grd1.ToolTipText(), "CATALOGO DUE");
+    grd1_MouseMove(b.h, 3, colAssoc1); // marked: "0" in its index cell
+    EXPECT_EQ(b.h.grd1.ToolTipText(), "");
+    grd1_MouseMove(b.h, 2, b.h.grd1.ColIndex("DESCR"));
+    EXPECT_EQ(b.h.grd1.ToolTipText(), "");
+    grd1_MouseMove(b.h, 0, colAssoc1); // header: left as it was
+    EXPECT_EQ(b.h.grd1.ToolTipText(), "");
+
+    b.h.TxtCod = "K";
+    CaricaGrid2(b.h);
+    Grd2_MouseMove(b.h, 2, b.h.Grd2.ColIndex("CDINT"));
+    EXPECT_EQ(b.h.Grd2.ToolTipText(), "QUATTRO");
+}
+
+TEST(SelezioneOrdinata, SavedSortOfGrd1KeepsTheChosenArticle) {
+    Banco b({RigaInt("I1", "ZETA", "", "C1"), RigaInt("I2", "ALFA", "", "C2")},
+            {RigaProd("C1", "001", "UNO")});
+    b.cartella.Scrivi("sort1.txt", "DESCR,1\r\n");
+    b.pf.AspettaApriFile("Apri file Database", b.fileInt)
+        .AspettaApriFile("Apri file Orvessa", b.fileProd)
+        .AspettaSalvaFile("Salva il file di output Zelvano", b.fileOut);
+    LeggiArchivi(b.h);
+    EXPECT_EQ(b.h.grd1.Testo(1, "DESCR"), "ALFA");
+    EXPECT_EQ(b.h.PCdIntSel, 1);
+    EXPECT_EQ(b.h.RigaGrd1, 2);
+    EXPECT_EQ(b.h.grd1.Row(), 2);
+    b.h.Grd2.SetRow(1);
+    Grd2_Click(b.h);
+    Associa(b.h);
+    EXPECT_EQ(b.h.grd1.Testo(2, "CDPROD2"), "C1");
+    EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD2"), "");
+}
+
+} // namespace
+} // namespace zelvano::test

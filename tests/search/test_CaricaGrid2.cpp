@@ -1,0 +1,116 @@
+#include "support/Banco.h"
+
+#include "matching/Associazioni.h"
+#include "search/CaricaGrid2.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvano::test {
+namespace {
+
+// Counts the times a grid is redrawn as a whole, which is what a refill costs on screen.
+struct ContaRidisegni : OsservatoreGriglia {
+    int ridisegni = 0;
+    void Ridisegna() override { ++ridisegni; }
+    void CellaCambiata(int, int) override {}
+    void RigheCambiate(int, int) override {}
+    void ColonneCambiate() override {}
+    void RigaCorrenteCambiata(int) override {}
+    void MostraRiga(int) override {}
+    void Riordinata() override {}
+};
+
+class CaricaGrid2Test : public ::testing::Test {
+  protected:
+    CaricaGrid2Test()
+        : b({RigaInt("I1", "PRIMO", "", "ab"), RigaInt("I2", "SECONDO", "", "zz")},
+            {RigaProd("XAB1", "001", "VITE ZINCATA"), RigaProd("ab", "002", "DADO"),
+             RigaProd("K9", "003", "VITE INOX"), RigaProd("Ab 7", "004", ""),
+             RigaProd("ZZ", "005", "RONDELLA")}) {
+        b.h.Grd2.SetOsservatore(&conta);
+    }
+    std::vector<std::string> Codici() const {
+        std::vector<std::string> codici;
+        for (int r = 1; r < b.h.Grd2.Rows(); ++r)
+            codici.push_back(b.h.Grd2.Testo(r, "CDPROD"));
+        return codici;
+    }
+    Banco b;
+    ContaRidisegni conta;
+};
+
+TEST_F(CaricaGrid2Test, CodeBoxIgnoresCaseAndKeepsIndexOrder) {
+    EXPECT_EQ(b.h.TxtCod, "ab"); // the opening chose article 1
+    EXPECT_EQ(Codici(), (std::vector<std::string>{"XAB1", "ab", "Ab 7"}));
+    b.h.TxtCod.clear();
+    TxtCod_Change(b.h);
+    EXPECT_EQ(Codici().size(), 5u);
+    EXPECT_EQ(b.h.Grd2.Testo(2, "PCDPROD"), "2");
+    EXPECT_EQ(b.h.Grd2.Testo(2, "DESCR"), "DADO");
+    b.h.TxtCod = "nothing";
+    TxtCod_Change(b.h);
+    EXPECT_EQ(b.h.Grd2.Rows(), 1);
+    EXPECT_EQ(b.h.RigaGrd2, 0);
+}
+
+TEST_F(CaricaGrid2Test, DescriptionBoxWithAndOr) {
+    b.h.TxtCod.clear();
+    b.h.txtDescr = "vite inox";
+    txtDescr_Change(b.h);
+    EXPECT_EQ(Codici(), (std::vector<std::string>{"K9"}));
+    b.h.cmBAndOrIndice = 1;
+    cmBAndOr_Click(b.h);
+    EXPECT_EQ(Codici(), (std::vector<std::string>{"XAB1", "K9"}));
+}
+
+TEST_F(CaricaGrid2Test, PairedArticleBecomesCurrentRow) {
+    b.Scegli2(2);
+    Associa(b.h);
+    b.Scegli1(2);
+    b.Scegli1(1);
+    EXPECT_EQ(b.h.PCdProdSel, 2);
+    EXPECT_EQ(b.h.Grd2.Row(), b.h.RigaGrd2);
+    EXPECT_EQ(b.h.Grd2.Testo(b.h.RigaGrd2, "PCDPROD"), "2");
+    EXPECT_EQ(b.h.Grd2.Testo(b.h.RigaGrd2, "CDINT"), "I1");
+}
+
+TEST_F(CaricaGrid2Test, WithoutInputArticleLastFreeRowIsChosen) {
+    b.h.PCdIntSel = 0;
+    b.h.TxtCod.clear();
+    CaricaGrid2(b.h);
+    EXPECT_EQ(b.h.PCdProdSel, 5);
+    EXPECT_EQ(b.h.RigaGrd2, 5);
+}
+
+TEST_F(CaricaGrid2Test, ProgramWritesToTheBoxesDoNotRefill) {
+    const int prima = conta.ridisegni;
+    b.h.InAggiornamento = true;
+    b.h.TxtCod.clear();
+    TxtCod_Change(b.h);
+    txtDescr_Change(b.h);
+    cmBAndOr_Click(b.h);
+    b.h.InAggiornamento = false;
+    b.h.InCaricamentoCombo = true;
+    cmBAndOr_Click(b.h);
+    EXPECT_EQ(conta.ridisegni, prima);
+    // Choosing an article refills once, whatever it writes into the boxes.
+    b.Scegli1(2);
+    EXPECT_EQ(conta.ridisegni, prima + 1);
+}
+
+TEST_F(CaricaGrid2Test, SavedSortKeepsChosenRowOnItsRecord) {
+    b.cartella.Scrivi("sort2.txt", "CDPROD,2\r\n");
+    b.Scegli2(2);
+    Associa(b.h);
+    b.h.TxtCod.clear();
+    TxtCod_Change(b.h);
+    EXPECT_EQ(Codici(), (std::vector<std::string>{"ZZ", "XAB1", "K9", "Ab 7", "ab"}));
+    EXPECT_EQ(b.h.RigaGrd2, 5);
+    EXPECT_EQ(b.h.PCdProdSel, 2);
+    // An operation now writes into the row that shows record 2.
+    DisAssocia(b.h);
+    EXPECT_EQ(b.h.Grd2.Testo(5, "CDINT"), "");
+}
+
+} // namespace
+} // namespace zelvano::test

@@ -1,0 +1,91 @@
+#include "support/Banco.h"
+
+#include "search/Sostituzione.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvano::test {
+namespace {
+
+struct CasoSost {
+    const char* codice;
+    const char* trova; // as the user typed it
+    const char* sostituisci;
+    uint8_t modo;
+    const char* atteso; // nullptr: left alone
+};
+
+// Long enough to hold every column of the supplier code, and more.
+std::string Lunga(std::string riga) {
+    riga.resize(120, ' ');
+    return riga + "FINE";
+}
+
+EsitoRicerca Esegui(const char* trova, const char* sost, uint8_t modo) {
+    return {true, trova, sost, modo};
+}
+
+TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
+    const CasoSost casi[] = {
+        {"AXBX", "x", "y", 0, "AYBY"},
+        {"AB12", "AB", "", 0, "12"},
+        {"AB12", "ab12", "K", 0, "K"},
+        {"ab12", "AB", "K", 0, nullptr}, // the find text is upper-cased, codes are not
+        {"AB12", "AB12", "K", 1, nullptr},
+        {"AB12", "AB", "ZX", 1, "ZX12"},
+        {"AB12", "12", "", 2, "AB"},
+        {"AB12", "", "Q", 1, "QAB12"},
+        {"AB12", "", "Q", 2, "AB12Q"},
+        {"AB12", "", "Q", 0, "AB12"}, // counts as changed although it stays the same
+    };
+    for (const CasoSost& c : casi) {
+        SCOPED_TRACE(std::string(c.codice) + " '" + c.trova + "' -> '" + c.sostituisci +
+                     "' method " + std::to_string(c.modo));
+        Banco b({Lunga(RigaInt("I1", "UNO", "", c.codice)), RigaInt("I2", "DUE", "", "")},
+                {RigaProd("Z", "001", "")});
+        const std::string prima = LeggiFile(b.fileInt);
+        b.pf.AspettaRicerca(Esegui(c.trova, c.sostituisci, c.modo));
+        if (c.atteso == nullptr) {
+            b.pf.AspettaMessaggio("Nessun aggiornamento eseguito");
+        } else {
+            b.pf.AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::No);
+        }
+        mnuSostituisci_Click(b.h);
+        EXPECT_EQ(b.h.ArtInt[1].CdProd, c.codice); // No takes every change back
+        EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD"), c.codice);
+        EXPECT_EQ(LeggiFile(b.fileInt), prima);
+        if (c.atteso != nullptr) {
+            EXPECT_EQ(b.h.ArtInt[1].CdProdPrec, c.codice);
+            b.pf.AspettaRicerca(Esegui(c.trova, c.sostituisci, c.modo))
+                .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si);
+            mnuSostituisci_Click(b.h);
+            EXPECT_EQ(b.h.ArtInt[1].CdProd, c.atteso);
+            EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD"), c.atteso);
+            EXPECT_EQ(b.h.ArtInt[1].Modificato, 0);
+            EXPECT_EQ(b.h.grd1.CellBackColor(1, b.h.grd1.ColIndex("CDPROD")), Griglia::Bianco);
+            EXPECT_EQ(LeggiFile(b.fileInt).substr(82, 30),
+                      (std::string(c.atteso) + std::string(30, ' ')).substr(0, 30));
+        }
+    }
+}
+
+TEST(Sostituzione, PairedArticlesAndLeavingTheWindowChangeNothing) {
+    std::string out = "K1" + std::string(23, ' ') + "I1" + std::string(23, ' ') + "A001\r\n";
+    Banco b({RigaInt("I1", "UNO", "", "K1"), RigaInt("I2", "DUE", "", "K1")},
+            {RigaProd("K1", "001", "")}, out);
+    b.pf.AspettaRicerca({false, "K", "Z", 0});
+    mnuSostituisci_Click(b.h);
+    EXPECT_EQ(b.h.Glabbandona, 1);
+    EXPECT_EQ(b.h.Trova, "");
+
+    b.pf.AspettaRicerca(Esegui("k", "z", 0))
+        .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si);
+    mnuSostituisci_Click(b.h);
+    EXPECT_EQ(b.h.ArtInt[1].CdProd, "K1");
+    EXPECT_EQ(b.h.ArtInt[2].CdProd, "Z1");
+    EXPECT_EQ(b.h.Trova, "K");
+    EXPECT_EQ(b.h.Sostituisci, "Z");
+}
+
+} // namespace
+} // namespace zelvano::test

@@ -1,0 +1,66 @@
+#include "Banco.h"
+
+#include "data/Testo.h"
+#include "files/LeggiArchivi.h"
+#include "matching/Selezione.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvano::test {
+
+namespace {
+std::string Unisci(const std::vector<std::string>& righe) {
+    std::string testo;
+    for (const std::string& r : righe)
+        testo += r + "\r\n";
+    return testo;
+}
+
+int RigaConIndice(const Griglia& g, const char* chiave, int32_t k) {
+    for (int r = 1; r < g.Rows(); ++r)
+        if (ValoreCella(g.Testo(r, chiave)) == k)
+            return r;
+    return 0;
+}
+} // namespace
+
+Banco::Banco(const std::vector<std::string>& righeInt, const std::vector<std::string>& righeProd,
+             const std::string& output) {
+    pf.cartella = cartella.Percorso("");
+    fileInt = cartella.Scrivi("articoli.ber", Unisci(righeInt));
+    fileProd = cartella.Scrivi("catalogo.orv", Unisci(righeProd));
+    fileOut = cartella.Scrivi("abbinamenti.txt", output);
+    CaricaFormHome(h);
+    pf.AspettaApriFile("Apri file Database", fileInt)
+        .AspettaApriFile("Apri file Orvessa", fileProd)
+        .AspettaSalvaFile("Salva il file di output Zelvano", fileOut);
+    LeggiArchivi(h);
+}
+
+std::string Banco::Cella1(int32_t i, const char* chiave) const {
+    const int r = RigaConIndice(h.grd1, "PCDINT", i);
+    EXPECT_NE(r, 0) << "no grd1 row shows input record " << i;
+    return r == 0 ? "<none>" : h.grd1.Testo(r, chiave);
+}
+
+std::string Banco::Cella2(int32_t j, const char* chiave) const {
+    const int r = Riga2(j);
+    EXPECT_NE(r, 0) << "no Grd2 row shows catalogue record " << j;
+    return r == 0 ? "<none>" : h.Grd2.Testo(r, chiave);
+}
+
+int Banco::Riga2(int32_t j) const {
+    return RigaConIndice(h.Grd2, "PCDPROD", j);
+}
+
+void Banco::Scegli2(int32_t j) {
+    h.Grd2.SetRow(Riga2(j));
+    Grd2_Click(h);
+}
+
+void Banco::Scegli1(int32_t i) {
+    h.grd1.SetRow(RigaConIndice(h.grd1, "PCDINT", i));
+    grd1_Click(h);
+}
+
+} // namespace zelvano::test
