@@ -3,7 +3,6 @@
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
 #include "matching/Selezione.h"
-#include "search/CaricaGrid2.h"
 
 #include <gtest/gtest.h>
 
@@ -22,27 +21,14 @@ class Associazioni : public ::testing::Test {
              RigaInt("I3", "TERZO", "L", "K3")},
             {RigaProd("K1", "AB1", "UNO"), RigaProd("K2", "AB2", "DUE"),
              RigaProd("K2", "AB3", "DUE BIS"), RigaProd("K4", "AB4", "QUATTRO")},
-            Riga("K1", "I1", 'A') + Riga("", "I2", ' ') + Riga("", "I3", 'X')) {}
+            RigaOut("K1", "I1", 'A') + RigaOut("", "I2", ' ') + RigaOut("", "I3", 'X')) {}
 
-    static std::string Riga(const std::string& prod, const std::string& in, char stato) {
-        return Riempi(prod, 25) + Riempi(in, 25) + stato + "   \r\n";
-    }
-    // Shows every catalogue article in Grd2, as a user clearing the code box would.
-    void TuttoIlCatalogo() {
-        b.h.TxtCod.clear();
-        CaricaGrid2(b.h);
-    }
     void Totali(int associati, int nonAssociabili) {
         EXPECT_EQ(b.h.NumAssociati, associati);
         EXPECT_EQ(b.h.NumNonAssociabili, nonAssociabili);
         EXPECT_EQ(b.h.lblFileint[6], std::to_string(associati));
         EXPECT_EQ(b.h.lblFileint[8], std::to_string(nonAssociabili));
         EXPECT_EQ(b.h.lblFileint[10], std::to_string(3 - associati - nonAssociabili));
-    }
-    static std::string Riempi(const std::string& t, std::size_t n) {
-        std::string s = t.substr(0, n);
-        s.resize(n, ' ');
-        return s;
     }
 
     Banco b;
@@ -94,7 +80,7 @@ TEST_F(Associazioni, NothingChosenIsReported) {
 
 TEST_F(Associazioni, MarkedArticleIsPairedWithoutQuestion) {
     b.Scegli1(3);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(4);
     Associa(b.h);
     Totali(2, 0);
@@ -104,11 +90,11 @@ TEST_F(Associazioni, MarkedArticleIsPairedWithoutQuestion) {
 
 TEST_F(Associazioni, TakenArticleAbandonedChangesNothing) {
     b.Scegli1(2);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(2);
     Associa(b.h); // 2 with K2 (record 2)
     b.Scegli1(1);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(2);
     const std::string prima = TestoFileOutput(b.h);
     b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg("ABB");
@@ -120,11 +106,11 @@ TEST_F(Associazioni, TakenArticleAbandonedChangesNothing) {
 
 TEST_F(Associazioni, CancellingEarlierPairsDissolvesBoth) {
     b.Scegli1(2);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(2);
     Associa(b.h); // 2 with catalogue 2
     b.Scegli1(1);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(2); // 1 (paired with catalogue 1) takes catalogue 2 from article 2
     b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg("ANN");
     Associa(b.h);
@@ -142,7 +128,7 @@ TEST_F(Associazioni, CancellingEarlierPairsDissolvesBoth) {
 TEST_F(Associazioni, AddingFurtherPairCopiesTheCatalogueLine) {
     const std::string primaFile = LeggiFile(b.fileProd);
     b.Scegli1(2);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(1); // catalogue 1 is taken by input 1, in the middle of the table
     const int righePrima = b.h.Grd2.Rows();
     b.pf.AspettaFrmMsg("DUP");
@@ -165,11 +151,11 @@ TEST_F(Associazioni, CopyStartsItsOwnLineWhenFileLacksFinalBreak) {
     testo.erase(testo.size() - 2);
     b.cartella.Scrivi("catalogo.orv", testo);
     b.Scegli1(2);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(4);
     Associa(b.h);
     b.Scegli1(3);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(4);
     b.pf.AspettaFrmMsg("DUP");
     Associa(b.h);
@@ -178,7 +164,7 @@ TEST_F(Associazioni, CopyStartsItsOwnLineWhenFileLacksFinalBreak) {
 
 TEST_F(Associazioni, CopyOfLineGoneFromFileChangesNothing) {
     b.Scegli1(2);
-    TuttoIlCatalogo();
+    b.TuttoIlCatalogo();
     b.Scegli2(1);
     b.pf.AspettaFrmMsg("DUP").AspettaMessaggio(
         "La riga 1 non c'\xE8 pi\xF9 nel file catalogo.orv: associazione non eseguita");
@@ -238,16 +224,13 @@ TEST_F(Associazioni, CancelWhenCatalogueRowNotShownLeavesGrd2) {
 TEST(AssociazioniSenzaCatalogo, StateAWithoutPairIsFreeToPair) {
     // The output file names a catalogue code the catalogue does not have.
     Banco b({RigaInt("I1", "PRIMO", "L", "K1"), RigaInt("I2", "SECONDO", "L", "K9")},
-            {RigaProd("K1", "AB1", "UNO")},
-            std::string(25, ' ') + "I1" + std::string(23, ' ') + " " + "   \r\n" + "K9" +
-                std::string(23, ' ') + "I2" + std::string(23, ' ') + "A   \r\n");
+            {RigaProd("K1", "AB1", "UNO")}, RigaOut("", "I1", ' ') + RigaOut("K9", "I2", 'A'));
     EXPECT_EQ(b.h.ArtInt[2].Stato, "A");
     EXPECT_EQ(b.h.NumAssociati, 0);
     b.Scegli1(2);
     b.pf.AspettaMessaggio("Articolo del gestionale non ancora associato ");
     DisAssocia(b.h);
-    b.h.TxtCod.clear();
-    CaricaGrid2(b.h);
+    b.TuttoIlCatalogo();
     b.Scegli2(1);
     Associa(b.h);
     EXPECT_EQ(b.h.NumAssociati, 1);

@@ -19,13 +19,8 @@ class Selezione : public ::testing::Test {
              RigaInt("I5", "CINQUE", "", "C5")},
             {RigaProd("K2", "002", "CATALOGO DUE"), RigaProd("K4", "004", "CATALOGO QUATTRO"),
              RigaProd("C5", "005", "CATALOGO CINQUE")},
-            Riga("", "I1", ' ') + Riga("K2", "I2", 'A') + Riga("", "I3", 'X') +
-                Riga("K4", "I4", 'A') + Riga("", "I5", ' ')) {}
-    static std::string Riga(std::string prod, std::string in, char stato) {
-        prod.resize(25, ' ');
-        in.resize(25, ' ');
-        return prod + in + stato + "   \r\n";
-    }
+            RigaOut("", "I1", ' ') + RigaOut("K2", "I2", 'A') + RigaOut("", "I3", 'X') +
+                RigaOut("K4", "I4", 'A') + RigaOut("", "I5", ' ')) {}
     Banco b;
 };
 

@@ -70,9 +70,8 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
 }
 
 TEST(Sostituzione, PairedArticlesAndLeavingTheWindowChangeNothing) {
-    std::string out = "K1" + std::string(23, ' ') + "I1" + std::string(23, ' ') + "A001\r\n";
     Banco b({RigaInt("I1", "UNO", "", "K1"), RigaInt("I2", "DUE", "", "K1")},
-            {RigaProd("K1", "001", "")}, out);
+            {RigaProd("K1", "001", "")}, RigaOut("K1", "I1", 'A'));
     b.pf.AspettaRicerca({false, "K", "Z", 0});
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(b.h.Glabbandona, 1);

@@ -3,6 +3,7 @@
 #include "data/Testo.h"
 #include "files/LeggiArchivi.h"
 #include "matching/Selezione.h"
+#include "search/CaricaGrid2.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,11 @@ void Banco::Scegli2(int32_t j) {
 void Banco::Scegli1(int32_t i) {
     h.grd1.SetRow(RigaConIndice(h.grd1, "PCDINT", i));
     grd1_Click(h);
+}
+
+void Banco::TuttoIlCatalogo() {
+    h.TxtCod.clear();
+    CaricaGrid2(h);
 }
 
 } // namespace zelvano::test

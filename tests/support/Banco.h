@@ -25,6 +25,8 @@ struct Banco {
     void Scegli2(int32_t j);
     // Chooses input record i, as a click on its row does.
     void Scegli1(int32_t i);
+    // Shows the whole catalogue in Grd2, as a user clearing the code box does.
+    void TuttoIlCatalogo();
 
     CartellaTemporanea cartella;
     FintaPiattaforma pf;

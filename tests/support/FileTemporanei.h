@@ -28,5 +28,7 @@ std::string RigaInt(const std::string& cdInt, const std::string& descr, const st
                     const std::string& cdProd);
 std::string RigaProd(const std::string& cdProd, const std::string& lineaProd,
                      const std::string& descr);
+// An output file line, CR LF included.
+std::string RigaOut(const std::string& cdProd, const std::string& cdInt, char stato);
 
 } // namespace zelvano::test
