@@ -1,0 +1,466 @@
+#include "app/FormHome1.h"
+
+#include "app/Cp1252Qt.h"
+#include "app/FrmInfo.h"
+#include "app/Icone.h"
+#include "app/PiattaformaQt.h"
+#include "app/VistaGriglia.h"
+
+#include "data/ColonneGriglie.h"
+#include "files/FileOutput.h"
+#include "files/LeggiArchivi.h"
+#include "matching/Associazioni.h"
+#include "matching/Selezione.h"
+#include "search/CaricaGrid2.h"
+#include "search/Sostituzione.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScopedValueRollback>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace {
+
+using zelvano::StatoHome;
+
+// Designed positions and sizes are in twips; this screen has 15 twips to the pixel.
+constexpr int Pixel(int twips) {
+    return twips / VistaGriglia::TwipsPerPixel;
+}
+
+zelvano::Piattaforma& Scegli(zelvano::Piattaforma* data, std::unique_ptr<PiattaformaQt>& propria) {
+    if (data)
+        return *data;
+    propria = std::make_unique<PiattaformaQt>();
+    return *propria;
+}
+
+struct VoceToolbar {
+    const char* chiave;
+    const char* caption;
+    const char* immagine;
+    const char* tooltip;
+    int tasto;                   // F1..F9; 0 for a gap
+    void (*comando)(StatoHome&); // null: closes the window, or a gap
+};
+
+const VoceToolbar VociTlb1[] = {
+    {"Salva", "Salva", "Archivia", "Salva elaborazione (F1)", 1,
+     [](StatoHome& h) { zelvano::SalvaArchivio(h); }},
+    {"Esci", "Esci", "Uscita", "Esci (F2)", 2, nullptr},
+    {"p1", nullptr, nullptr, nullptr, 0, nullptr},
+    {"Associa", "Associa", "Associa", "Associa all' articolo Orvessa selezionato (F3)", 3,
+     zelvano::Associa},
+    {"Disassocia", "Disassocia", "Disassocia", "Disassocia dall'articolo Orvessa (F4)", 4,
+     zelvano::DisAssocia},
+    {"NonAssociabile", "Non Associabile", "NonAssociabile",
+     "Non associabile a nessun articolo Orvessa (F5)", 5, zelvano::NonAssociabile},
+    {"p2", nullptr, nullptr, nullptr, 0, nullptr},
+    {"PrecedenteAss", "Prec. Associabile", "PrecedenteAss",
+     "Mostra il precedente articolo associabile (F6)", 6, zelvano::CercaPrecDaAbbinare},
+    {"ProssimoAss", "Succ. Associabile", "ProssimoAss",
+     "Mostra il prossimo articolo associabile (F7)", 7, zelvano::CercaPrimoDaAbbinare},
+    {"p3", nullptr, nullptr, nullptr, 0, nullptr},
+    {"Precedente", "Precedente", "Precedente", "Mostra l'articolo precedente (F8)", 8,
+     zelvano::CercaPrecedente},
+    {"Successivo", "Successivo", "Successivo", "Mostra l'articolo successivo (F9)", 9,
+     zelvano::CercaSuccessivo},
+};
+
+constexpr int LarghezzaSpazio = 850; // twips between the toolbar groups
+
+// The function key with every combination of Shift, Ctrl and Alt: staff press them with
+// whatever they happen to hold down.
+QList<QKeySequence> TastiFunzione(int n) {
+    const auto tasto = static_cast<Qt::Key>(Qt::Key_F1 + n - 1);
+    QList<QKeySequence> tasti;
+    for (int m = 0; m < 8; ++m) {
+        Qt::KeyboardModifiers modificatori;
+        if (m & 1)
+            modificatori |= Qt::ShiftModifier;
+        if (m & 2)
+            modificatori |= Qt::ControlModifier;
+        if (m & 4)
+            modificatori |= Qt::AltModifier;
+        tasti << QKeySequence(QKeyCombination(modificatori, tasto));
+    }
+    return tasti;
+}
+
+QFont CarattereStato(bool grassetto) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(9.75);
+    f.setBold(grassetto);
+    return f;
+}
+
+struct PosizioneEtichetta {
+    int indice;
+    int sinistra; // twips
+    bool grassetto;
+};
+
+// One status line: labels on one row at their designed left positions, each as wide as the
+// room up to the next one.
+template <std::size_t N>
+QWidget* RigaStato(const char* nome, std::array<QLabel*, N>& etichette,
+                   std::vector<PosizioneEtichetta> posizioni) {
+    auto* riga = new QWidget;
+    riga->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Riga"));
+    std::sort(posizioni.begin(), posizioni.end(),
+              [](const auto& a, const auto& b) { return a.sinistra < b.sinistra; });
+    int altezza = 0;
+    for (std::size_t k = 0; k < posizioni.size(); ++k) {
+        const PosizioneEtichetta& p = posizioni[k];
+        auto* l = new QLabel(riga);
+        l->setObjectName(QString::fromLatin1(nome));
+        l->setProperty("indice", p.indice);
+        l->setFont(CarattereStato(p.grassetto));
+        const int x = Pixel(p.sinistra);
+        const int larghezza =
+            k + 1 < posizioni.size() ? Pixel(posizioni[k + 1].sinistra) - x - 2 : 160;
+        altezza = std::max(altezza, l->fontMetrics().height() + 2);
+        l->setGeometry(x, 0, larghezza, altezza);
+        etichette.at(static_cast<std::size_t>(p.indice)) = l;
+    }
+    for (QLabel* l : etichette)
+        l->resize(l->width(), altezza);
+    riga->setFixedHeight(altezza);
+    return riga;
+}
+
+void ImpostaTesto(QLabel* etichetta, const std::string& testo) {
+    const QString nuovo = DaCp1252(testo);
+    if (etichetta->text() != nuovo)
+        etichetta->setText(nuovo);
+}
+
+void ImpostaTesto(QLineEdit* casella, const std::string& testo) {
+    const QString nuovo = DaCp1252(testo);
+    if (casella->text() != nuovo) {
+        const QSignalBlocker blocco(casella);
+        casella->setText(nuovo);
+    }
+}
+
+} // namespace
+
+FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
+    : QMainWindow(parent), pf_(Scegli(piattaforma, piattaformaPropria_)), h_(pf_) {
+    setObjectName(QStringLiteral("FormHome1"));
+    if (piattaformaPropria_)
+        piattaformaPropria_->ImpostaFinestra(this, [this] { SincronizzaDaStato(); });
+
+    try {
+        zelvano::CaricaFormHome(h_);
+    } catch (const std::exception& e) {
+        MostraErrore(e.what());
+    }
+    CreaComandi();
+    CreaMenu();
+
+    elCorpo_ = new QSplitter(Qt::Vertical);
+    elCorpo_->setObjectName(QStringLiteral("elCorpo"));
+    elCorpo_->setChildrenCollapsible(false);
+    QPalette bianco = elCorpo_->palette();
+    bianco.setColor(QPalette::Window, Qt::white);
+    elCorpo_->setPalette(bianco);
+    elCorpo_->setAutoFillBackground(true);
+    elCorpo_->addWidget(CreaFrame1());
+    elCorpo_->addWidget(CreaFrame2());
+    elCorpo_->installEventFilter(this);
+    connect(elCorpo_, &QSplitter::splitterMoved, this, [this] { divisioneUtente_ = true; });
+
+    auto* centro = new QWidget;
+    auto* margini = new QVBoxLayout(centro);
+    margini->setContentsMargins(7, 5, 7, 5);
+    margini->addWidget(elCorpo_);
+    setCentralWidget(centro);
+
+    setWindowTitle(DaCp1252(h_.NomeProgramma + " " + h_.VersioneProgramma));
+    setWindowIcon(IconaProgramma());
+    resize(800, 570);
+    SincronizzaDaStato();
+}
+
+FormHome1::~FormHome1() {
+    // The views and their models watch grids that live in h_: they go first.
+    delete takeCentralWidget();
+}
+
+void FormHome1::CreaComandi() {
+    tlb1_ = new QToolBar;
+    tlb1_->setObjectName(QStringLiteral("tlb1"));
+    tlb1_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tlb1_->setMovable(false);
+    tlb1_->setFloatable(false);
+    tlb1_->setIconSize(QSize(20, 20));
+    tlb1_->setContentsMargins(0, 0, 0, 0);
+    const QHash<QString, QIcon> immagini = ImageList1();
+    for (const VoceToolbar& v : VociTlb1) {
+        const QString chiave = QString::fromLatin1(v.chiave);
+        if (v.tasto == 0) {
+            auto* spazio = new QWidget;
+            spazio->setObjectName(chiave);
+            spazio->setFixedWidth(Pixel(LarghezzaSpazio));
+            tlb1_->addWidget(spazio)->setObjectName(chiave);
+            continue;
+        }
+        auto* azione = new QAction(immagini.value(QString::fromLatin1(v.immagine)),
+                                   QString::fromLatin1(v.caption), this);
+        azione->setObjectName(chiave);
+        azione->setToolTip(QString::fromLatin1(v.tooltip));
+        azione->setShortcuts(TastiFunzione(v.tasto));
+        azione->setShortcutContext(Qt::WindowShortcut);
+        addAction(azione);
+        tlb1_->addAction(azione);
+        if (v.comando) {
+            auto* comando = v.comando;
+            connect(azione, &QAction::triggered, this,
+                    [this, comando] { Esegui([this, comando] { comando(h_); }); });
+        } else {
+            // Closing goes through closeEvent and its question.
+            connect(azione, &QAction::triggered, this, &QWidget::close);
+        }
+    }
+}
+
+void FormHome1::CreaMenu() {
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuNuovo = mnuFile->addAction(QStringLiteral("Apri File abbinamenti"));
+    mnuNuovo->setObjectName(QStringLiteral("mnuNuovo"));
+    connect(mnuNuovo, &QAction::triggered, this,
+            [this] { Esegui([this] { zelvano::LeggiArchivi(h_); }); });
+    QAction* mnuSostituisci = mnuFile->addAction(QStringLiteral("Sostituisci"));
+    mnuSostituisci->setObjectName(QStringLiteral("mnuSostituisci"));
+    connect(mnuSostituisci, &QAction::triggered, this,
+            [this] { Esegui([this] { zelvano::mnuSostituisci_Click(h_); }); });
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    QAction* mnuEsci = mnuFile->addAction(QStringLiteral("Esci"));
+    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(mnuEsci, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("?"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* mnuInfo = mnuHelp->addAction(QStringLiteral("Informazioni..."));
+    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+    connect(mnuInfo, &QAction::triggered, this, [this] {
+        FrmInfo finestra(h_.VersioneProgramma, h_.DataRilascio, this);
+        finestra.exec();
+    });
+}
+
+QWidget* FormHome1::CreaFrame1() {
+    auto* frame = new QWidget;
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* colonna = new QVBoxLayout(frame);
+    colonna->setContentsMargins(5, 0, 4, 2);
+    colonna->setSpacing(3);
+    colonna->addWidget(tlb1_);
+    colonna->addWidget(RigaStato("lblFileint", lblFileint_,
+                                 {{0, 120, false},
+                                  {1, 1080, true},
+                                  {2, 3960, true},
+                                  {3, 4800, false},
+                                  {4, 5280, true},
+                                  {5, 6360, false},
+                                  {6, 7320, true},
+                                  {7, 8280, false},
+                                  {8, 9720, true},
+                                  {9, 10560, false},
+                                  {10, 11880, true}}));
+
+    grd1_ = new VistaGriglia(h_.grd1);
+    grd1_->setObjectName(QStringLiteral("grd1"));
+    grd1_->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
+    grd1_->ImpostaClick([this] { zelvano::grd1_Click(h_); });
+    grd1_->Modello()->ImpostaSuggerimento([this](int riga, int col) {
+        zelvano::grd1_MouseMove(h_, riga, col);
+        return h_.grd1.ToolTipText();
+    });
+    grd1_->setMinimumHeight(48);
+    colonna->addWidget(grd1_, 1);
+    return frame;
+}
+
+QWidget* FormHome1::CreaFrame2() {
+    auto* frame = new QWidget;
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* colonna = new QVBoxLayout(frame);
+    colonna->setContentsMargins(5, 4, 4, 2);
+    colonna->setSpacing(5);
+    colonna->addWidget(RigaStato("lblFileprod", lblFileprod_,
+                                 {{0, 120, false},
+                                  {1, 1080, true},
+                                  {3, 5640, false},
+                                  {2, 6360, true},
+                                  {5, 8040, false},
+                                  {4, 9240, true}}));
+
+    auto* filtri = new QHBoxLayout;
+    filtri->setSpacing(2);
+    auto* validatore = new ValidatoreCp1252(this);
+    TxtCod_ = new QLineEdit;
+    TxtCod_->setObjectName(QStringLiteral("TxtCod"));
+    TxtCod_->setFixedWidth(Pixel(zelvano::LarghezzaTxtCod));
+    TxtCod_->setValidator(validatore);
+    txtDescr_ = new QLineEdit;
+    txtDescr_->setObjectName(QStringLiteral("txtDescr"));
+    txtDescr_->setFixedWidth(Pixel(6195));
+    txtDescr_->setValidator(validatore);
+    cmBAndOr_ = new QComboBox;
+    cmBAndOr_->setObjectName(QStringLiteral("cmBAndOr"));
+    cmBAndOr_->setFixedWidth(Pixel(1215));
+    filtri->addWidget(TxtCod_);
+    filtri->addWidget(txtDescr_);
+    filtri->addWidget(cmBAndOr_);
+    filtri->addStretch();
+    colonna->addLayout(filtri);
+
+    // textEdited comes from the user only: the core's own writes to the boxes stay silent.
+    connect(TxtCod_, &QLineEdit::textEdited, this, [this](const QString& testo) {
+        Esegui([this, testo] {
+            h_.TxtCod = ACp1252(testo);
+            zelvano::TxtCod_Change(h_);
+        });
+    });
+    connect(txtDescr_, &QLineEdit::textEdited, this, [this](const QString& testo) {
+        Esegui([this, testo] {
+            h_.txtDescr = ACp1252(testo);
+            zelvano::txtDescr_Change(h_);
+        });
+    });
+    connect(cmBAndOr_, &QComboBox::activated, this, [this](int indice) {
+        Esegui([this, indice] {
+            h_.cmBAndOrIndice = indice;
+            zelvano::cmBAndOr_Click(h_);
+        });
+    });
+
+    Grd2_ = new VistaGriglia(h_.Grd2);
+    Grd2_->setObjectName(QStringLiteral("Grd2"));
+    Grd2_->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
+    Grd2_->ImpostaClick([this] { zelvano::Grd2_Click(h_); });
+    Grd2_->Modello()->ImpostaSuggerimento([this](int riga, int col) {
+        zelvano::Grd2_MouseMove(h_, riga, col);
+        return h_.Grd2.ToolTipText();
+    });
+    Grd2_->setMinimumHeight(48);
+    colonna->addWidget(Grd2_, 1);
+    return frame;
+}
+
+void FormHome1::Esegui(const std::function<void()>& comando) {
+    if (inComando_)
+        return;
+    {
+        QScopedValueRollback inCorso(inComando_, true);
+        try {
+            comando();
+        } catch (const std::exception& e) {
+            MostraErrore(e.what());
+        } catch (...) {
+            MostraErrore("Errore imprevisto");
+        }
+    }
+    SincronizzaDaStato();
+}
+
+void FormHome1::MostraErrore(const std::string& testo) {
+    if (piattaformaPropria_)
+        piattaformaPropria_->RipristinaCursore();
+    try {
+        pf_.Messaggio(testo);
+    } catch (...) {
+        // Nothing is left to tell the user with.
+    }
+}
+
+void FormHome1::SincronizzaDaStato() {
+    if (!TxtCod_)
+        return; // still building the window
+    for (std::size_t i = 0; i < lblFileint_.size(); ++i)
+        ImpostaTesto(lblFileint_[i], h_.lblFileint[i]);
+    for (std::size_t i = 0; i < lblFileprod_.size(); ++i)
+        ImpostaTesto(lblFileprod_[i], h_.lblFileprod[i]);
+    ImpostaTesto(TxtCod_, h_.TxtCod);
+    ImpostaTesto(txtDescr_, h_.txtDescr);
+
+    const QSignalBlocker blocco(cmBAndOr_);
+    QStringList voci;
+    for (const std::string& voce : h_.cmBAndOr)
+        voci << DaCp1252(voce);
+    QStringList attuali;
+    for (int i = 0; i < cmBAndOr_->count(); ++i)
+        attuali << cmBAndOr_->itemText(i);
+    if (attuali != voci) {
+        cmBAndOr_->clear();
+        cmBAndOr_->addItems(voci);
+    }
+    if (cmBAndOr_->currentIndex() != h_.cmBAndOrIndice)
+        cmBAndOr_->setCurrentIndex(h_.cmBAndOrIndice);
+
+    grd1_->Riallinea();
+    Grd2_->Riallinea();
+}
+
+bool FormHome1::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate && h_.primaAttivazione && !attivazioneInCoda_) {
+        // Queued, so that the window is up before the opening dialogs come.
+        attivazioneInCoda_ = true;
+        QMetaObject::invokeMethod(this, &FormHome1::PrimaAttivazione, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(evento);
+}
+
+void FormHome1::PrimaAttivazione() {
+    attivazioneInCoda_ = false;
+    if (h_.primaAttivazione)
+        Esegui([this] { zelvano::Form_Activate(h_); });
+}
+
+void FormHome1::closeEvent(QCloseEvent* evento) {
+    if (inComando_) {
+        evento->ignore();
+        return;
+    }
+    bool chiudi = false;
+    Esegui([this, &chiudi] { chiudi = zelvano::Form_QueryUnload(h_); });
+    if (chiudi)
+        evento->accept();
+    else
+        evento->ignore();
+}
+
+void FormHome1::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    // Without a window manager no activation ever comes: the first show opens the files too.
+    if (h_.primaAttivazione && !attivazioneInCoda_) {
+        attivazioneInCoda_ = true;
+        QMetaObject::invokeMethod(this, &FormHome1::PrimaAttivazione, Qt::QueuedConnection);
+    }
+}
+
+bool FormHome1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == elCorpo_ && evento->type() == QEvent::Resize && !divisioneUtente_) {
+        // The input side keeps 19% of the height until the user moves the boundary; from
+        // then on the splitter keeps the user's share through every resize.
+        const int altezza = elCorpo_->height() - elCorpo_->handleWidth();
+        const int sopra = altezza * 19 / 100;
+        elCorpo_->setSizes({sopra, altezza - sopra});
+        h_.proporzioniIniziali = false;
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}

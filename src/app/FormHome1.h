@@ -1,0 +1,73 @@
+#pragma once
+// The main window: the input side (toolbar, status line, grd1) over the reference side
+// (status line, filter row, Grd2). Every user event becomes one call into the core, run by
+// Esegui; afterwards the labels and filter boxes are written again from the core's state.
+
+#include "data/StatoHome.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class PiattaformaQt;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSplitter;
+class QToolBar;
+class VistaGriglia;
+
+class FormHome1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Without a platform the window uses the real Qt dialogs; tests pass a scripted one.
+    explicit FormHome1(zelvano::Piattaforma* piattaforma = nullptr, QWidget* parent = nullptr);
+    ~FormHome1() override;
+
+    zelvano::StatoHome& Stato() { return h_; }
+
+    // Runs one command: an exception becomes a message box, then the window shows the new
+    // state. A command that arrives while another runs (through the event processing the
+    // core asks for) is dropped.
+    void Esegui(const std::function<void()>& comando);
+    // Labels, filter boxes, combo and current rows from the core's state.
+    void SincronizzaDaStato();
+
+    QLabel* lblFileint(int indice) const { return lblFileint_.at(indice); }
+    QLabel* lblFileprod(int indice) const { return lblFileprod_.at(indice); }
+
+  protected:
+    bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+  private:
+    void CreaComandi();
+    void CreaMenu();
+    QWidget* CreaFrame1();
+    QWidget* CreaFrame2();
+    void PrimaAttivazione();
+    void MostraErrore(const std::string& testo);
+
+    std::unique_ptr<PiattaformaQt> piattaformaPropria_;
+    zelvano::Piattaforma& pf_;
+    zelvano::StatoHome h_;
+
+    bool inComando_ = false;
+    bool attivazioneInCoda_ = false;
+    bool divisioneUtente_ = false; // the user has moved the boundary between the sides
+
+    QSplitter* elCorpo_ = nullptr;
+    QToolBar* tlb1_ = nullptr;
+    std::array<QLabel*, 11> lblFileint_{};
+    std::array<QLabel*, 6> lblFileprod_{};
+    QLineEdit* TxtCod_ = nullptr;
+    QLineEdit* txtDescr_ = nullptr;
+    QComboBox* cmBAndOr_ = nullptr;
+    VistaGriglia* grd1_ = nullptr;
+    VistaGriglia* Grd2_ = nullptr;
+};

@@ -1,0 +1,80 @@
+#include "app/FrmMsg.h"
+
+#include "app/PulsanteACapo.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+// Designed sizes are in twips, shown at 15 twips per pixel.
+constexpr int Twips(int twips) {
+    return twips / 15;
+}
+} // namespace
+
+FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmMsg"));
+    setWindowTitle(QString());
+    setModal(true);
+
+    auto* etichetta =
+        new QLabel(QStringLiteral("Articolo Orvessa già precedentemente associato "), this);
+    etichetta->setObjectName(QStringLiteral("Label1"));
+    QFont grande(QStringLiteral("Arial"));
+    grande.setPointSize(12);
+    grande.setBold(true);
+    etichetta->setFont(grande);
+
+    QFont carattere = font();
+    carattere.setPointSizeF(9.75);
+    carattere.setBold(true);
+    struct Scelta {
+        const char* nome;
+        const char* testo;
+        const char* esito;
+    };
+    const Scelta scelte[] = {
+        {"CmdAnnulla", "Annulla associazione precedente", "ANN"},
+        {"CmdAggiungi", "Aggiungi ulteriore associazione", "DUP"},
+        {"cmdAbbandona", "Abbandona", "ABB"},
+    };
+    // Three tall buttons side by side, as designed (1815 x 735 twips), taller where the
+    // font needs more lines.
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->setSpacing(Twips(2160 - 120 - 1815));
+    for (const Scelta& s : scelte) {
+        auto* b = new PulsanteACapo(QString::fromLatin1(s.testo), this);
+        b->setObjectName(QString::fromLatin1(s.nome));
+        b->setFont(carattere);
+        b->setAutoDefault(false);
+        b->setFixedWidth(Twips(1815));
+        b->setFixedHeight(std::max(Twips(735), b->sizeHint().height()));
+        pulsanti->addWidget(b);
+        const char* esito = s.esito;
+        connect(b, &QPushButton::clicked, this, [this, esito] { Scegli(esito); });
+    }
+    auto* tutto = new QVBoxLayout(this);
+    tutto->setContentsMargins(Twips(120), Twips(120), Twips(120), Twips(120));
+    tutto->setSpacing(Twips(840 - 120 - 495));
+    tutto->addWidget(etichetta);
+    tutto->addLayout(pulsanti);
+    tutto->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FrmMsg::Scegli(const char* esito) {
+    esito_ = esito;
+    accept();
+}
+
+void FrmMsg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* schermo = screen()) {
+        QRect cornice = frameGeometry();
+        cornice.moveCenter(schermo->availableGeometry().center());
+        move(cornice.topLeft());
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The core's window system, made of Qt dialogs: message boxes titled "Zelvano", Qt's own
+// file dialogs, the choice dialog and the find-and-replace window, the busy pointer.
+
+#include "data/Piattaforma.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class PiattaformaQt : public zelvano::Piattaforma {
+  public:
+    // The window the dialogs belong to, and what brings it up to date before one is shown,
+    // so that the user sees the current totals behind every message.
+    void ImpostaFinestra(QWidget* finestra, std::function<void()> primaDiMostrare);
+
+    void Messaggio(const std::string& testo) override;
+    zelvano::Risposta Domanda(const std::string& testo, bool conAnnulla) override;
+    std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
+    std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
+    std::string MostraFrmMsg() override;
+    zelvano::EsitoRicerca MostraRicercaTesto(const std::string& trova,
+                                             const std::string& sostituisci, uint8_t modo) override;
+    void Occupato(bool occupato) override;
+    void ElaboraEventi() override;
+    std::string CartellaProgramma() override;
+
+    // After a command ended by an exception: no busy pointer may outlive it.
+    void RipristinaCursore();
+
+    // The core's filters ("*.ber,*.txt", "*.txt;") as the dialog's name filters, followed
+    // by one that shows every file.
+    static QStringList FiltriNomi(const std::string& filtro);
+
+  private:
+    void PrimaDiMostrare();
+    std::string DialogoFile(const std::string& titolo, const std::string& filtro, bool salva);
+
+    QPointer<QWidget> finestra_;
+    std::function<void()> primaDiMostrare_;
+    int occupato_ = 0;
+};

@@ -1,0 +1,255 @@
+#include "app/VistaGriglia.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <utility>
+
+VistaGriglia::VistaGriglia(zelvano::Griglia& griglia, QWidget* parent)
+    : QTableView(parent), griglia_(griglia), modello_(new ModelloGriglia(griglia, this)) {
+    setModel(modello_);
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectRows);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setDragEnabled(false);
+
+    // Rows are never measured one by one: with hundreds of thousands of rows anything else
+    // costs seconds per refill.
+    QHeaderView* verticale = verticalHeader();
+    verticale->setSectionResizeMode(QHeaderView::Fixed);
+    verticale->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticale->setVisible(false);
+
+    QHeaderView* intestazione = horizontalHeader();
+    intestazione->setSectionsClickable(true);
+    intestazione->setSectionsMovable(true);
+    intestazione->setSortIndicatorShown(true);
+    intestazione->setHighlightSections(false);
+    intestazione->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    intestazione->setStretchLastSection(false);
+    {
+        const QSignalBlocker blocco(intestazione);
+        intestazione->setSortIndicator(-1, Qt::AscendingOrder);
+    }
+    intestazione->viewport()->installEventFilter(this);
+
+    connect(intestazione, &QHeaderView::sortIndicatorChanged, this,
+            [this](int col, Qt::SortOrder ordine) {
+                if (col < 0)
+                    return;
+                const int codice = ordine == Qt::AscendingOrder
+                                       ? zelvano::Griglia::OrdineCrescente
+                                       : zelvano::Griglia::OrdineDecrescente;
+                Esegui([this, col, codice] { griglia_.OrdinaUtente(col, codice); });
+            });
+    connect(intestazione, &QHeaderView::sectionMoved, this,
+            [this](int logica, int, int versoVisiva) {
+                if (riordinandoIntestazione_)
+                    return;
+                // With the header in model order the visual target is the core's column.
+                Esegui([this, logica, versoVisiva] {
+                    griglia_.SpostaColonnaUtente(logica, versoVisiva);
+                });
+                RipristinaOrdineVisivo();
+                ApplicaColonne();
+            });
+    connect(intestazione, &QHeaderView::sectionResized, this, [this](int col, int, int nuova) {
+        if (applicandoColonne_ || riordinandoIntestazione_ || nuova <= 0)
+            return;
+        if (trascinandoIntestazione_) {
+            // The core hears of the width once, when the user lets go.
+            ridimensionamentiPendenti_[col] = nuova;
+            return;
+        }
+        InoltraRidimensionamento(col, nuova);
+    });
+
+    connect(modello_, &ModelloGriglia::colonneCambiate, this, &VistaGriglia::ApplicaColonne);
+    connect(modello_, &ModelloGriglia::rigaCorrenteCambiata, this,
+            &VistaGriglia::SeguiRigaCorrente);
+    connect(modello_, &ModelloGriglia::rigaDaMostrare, this, &VistaGriglia::MostraRiga);
+    connect(modello_, &ModelloGriglia::riordinata, this, [this] {
+        SeguiRigaCorrente(griglia_.Row());
+        if (griglia_.Row() >= 1)
+            MostraRiga(griglia_.Row());
+    });
+    connect(modello_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        applicandoColonne_ = true;
+        scorrimentoPrimaDelReset_ = verticalScrollBar()->value();
+        righePrimaDelReset_ = modello_->rowCount();
+    });
+    connect(modello_, &QAbstractItemModel::modelReset, this, &VistaGriglia::DopoReset);
+    // Rows the core removes may take the current row with them: not the user's doing.
+    connect(modello_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { seguendoCore_ = true; });
+    connect(modello_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        seguendoCore_ = false;
+        SeguiRigaCorrente(griglia_.Row());
+    });
+    connect(modello_, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (rigaDaMostrare_ > 0)
+            MostraRiga(rigaDaMostrare_);
+    });
+
+    ApplicaColonne();
+}
+
+void VistaGriglia::Esegui(const std::function<void()>& chiamata) {
+    if (esegui_)
+        esegui_(chiamata);
+    else
+        chiamata();
+}
+
+void VistaGriglia::RigaDellUtente(int riga) {
+    Esegui([this, riga] {
+        griglia_.SetRow(riga);
+        if (click_)
+            click_();
+    });
+}
+
+void VistaGriglia::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (!inputUtente_ || seguendoCore_ || !current.isValid())
+        return;
+    // Left and right keys only change the column; a click on the same row is reported by
+    // the press itself.
+    if (previous.isValid() && previous.row() == current.row())
+        return;
+    rigaNotificata_ = true;
+    RigaDellUtente(current.row() + 1);
+}
+
+void VistaGriglia::mousePressEvent(QMouseEvent* event) {
+    QScopedValueRollback utente(inputUtente_, true);
+    rigaNotificata_ = false;
+    QTableView::mousePressEvent(event);
+    if (rigaNotificata_ || event->button() != Qt::LeftButton)
+        return;
+    // A click on the row that is already current is still a click.
+    const QModelIndex cella = indexAt(event->position().toPoint());
+    if (cella.isValid())
+        RigaDellUtente(cella.row() + 1);
+}
+
+void VistaGriglia::mouseMoveEvent(QMouseEvent* event) {
+    // No drag selection: every row passed over would be a new choice for the core.
+    if (event->buttons() != Qt::NoButton)
+        return;
+    QTableView::mouseMoveEvent(event);
+}
+
+void VistaGriglia::keyPressEvent(QKeyEvent* event) {
+    QScopedValueRollback utente(inputUtente_, true);
+    rigaNotificata_ = false;
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) {
+    // Home and End go to the first and last article, not to the first and last column.
+    if (azione == MoveHome || azione == MoveEnd)
+        modificatori |= Qt::ControlModifier;
+    return QTableView::moveCursor(azione, modificatori);
+}
+
+bool VistaGriglia::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == horizontalHeader()->viewport()) {
+        if (evento->type() == QEvent::MouseButtonPress) {
+            trascinandoIntestazione_ = true;
+        } else if (evento->type() == QEvent::MouseButtonRelease) {
+            trascinandoIntestazione_ = false;
+            auto pendenti = std::exchange(ridimensionamentiPendenti_, {});
+            for (const auto& [col, pixel] : pendenti)
+                InoltraRidimensionamento(col, pixel);
+        }
+    }
+    return QTableView::eventFilter(oggetto, evento);
+}
+
+void VistaGriglia::InoltraRidimensionamento(int col, int pixel) {
+    Esegui([this, col, pixel] { griglia_.RidimensionaUtente(col, pixel * TwipsPerPixel); });
+}
+
+void VistaGriglia::ApplicaColonne() {
+    QScopedValueRollback mio(applicandoColonne_, true);
+    const int n = std::min(griglia_.Cols(), modello_->columnCount());
+    for (int c = 0; c < n; ++c) {
+        const bool nascosta = griglia_.ColHidden(c);
+        if (isColumnHidden(c) != nascosta)
+            setColumnHidden(c, nascosta);
+        if (nascosta)
+            continue;
+        const int pixel = std::max(1, griglia_.ColWidth(c) / TwipsPerPixel);
+        if (columnWidth(c) != pixel)
+            setColumnWidth(c, pixel);
+    }
+}
+
+int VistaGriglia::ColonnaPerRiga() const {
+    const QModelIndex attuale = currentIndex();
+    if (attuale.isValid() && !isColumnHidden(attuale.column()))
+        return attuale.column();
+    for (int v = 0; v < horizontalHeader()->count(); ++v) {
+        const int c = horizontalHeader()->logicalIndex(v);
+        if (!isColumnHidden(c))
+            return c;
+    }
+    return 0;
+}
+
+void VistaGriglia::SeguiRigaCorrente(int riga) {
+    QScopedValueRollback core(seguendoCore_, true);
+    QItemSelectionModel* selezione = selectionModel();
+    if (riga < 1 || riga - 1 >= modello_->rowCount() || modello_->columnCount() == 0) {
+        selezione->clearCurrentIndex();
+        selezione->clearSelection();
+        return;
+    }
+    const QModelIndex cella = modello_->index(riga - 1, ColonnaPerRiga());
+    selezione->setCurrentIndex(cella,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void VistaGriglia::Riallinea() {
+    if (griglia_.Redraw())
+        SeguiRigaCorrente(griglia_.Row());
+}
+
+void VistaGriglia::MostraRiga(int riga) {
+    if (riga < 1)
+        return;
+    if (riga - 1 >= modello_->rowCount() || modello_->columnCount() == 0) {
+        rigaDaMostrare_ = riga;
+        return;
+    }
+    rigaDaMostrare_ = 0;
+    scrollTo(modello_->index(riga - 1, ColonnaPerRiga()), EnsureVisible);
+}
+
+void VistaGriglia::DopoReset() {
+    ApplicaColonne();
+    applicandoColonne_ = false;
+    // A refill of the same size keeps the user's place; the core scrolls where it wants.
+    if (modello_->rowCount() == righePrimaDelReset_)
+        verticalScrollBar()->setValue(scorrimentoPrimaDelReset_);
+    SeguiRigaCorrente(griglia_.Row());
+    if (rigaDaMostrare_ > 0)
+        MostraRiga(rigaDaMostrare_);
+}
+
+void VistaGriglia::RipristinaOrdineVisivo() {
+    QScopedValueRollback mio(riordinandoIntestazione_, true);
+    QHeaderView* intestazione = horizontalHeader();
+    for (int v = 0; v < intestazione->count(); ++v) {
+        const int visiva = intestazione->visualIndex(v);
+        if (visiva != v)
+            intestazione->moveSection(visiva, v);
+    }
+}

@@ -1,0 +1,35 @@
+// Start-up: one copy per user, then the main window until it closes.
+
+#include "app/FormHome1.h"
+#include "app/IstanzaUnica.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    // The command line is not read: Qt gets the program name only, so no argument can
+    // change anything.
+    static char nomeProgramma[] = "zelvano";
+    char* argomentiQt[] = {argc > 0 && argv[0] ? argv[0] : nomeProgramma, nullptr};
+    int numeroArgomentiQt = 1;
+    QApplication app(numeroArgomentiQt, argomentiQt);
+
+    IstanzaUnica istanza;
+    if (!istanza.Acquisisci()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zelvano"),
+                        QStringLiteral("Programma già in esecuzione"), QMessageBox::Ok);
+        box.exec();
+        return 1;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Zelvano"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelvano"));
+
+    FormHome1 finestra;
+    // Where no window manager honours the maximised state the window still fills the screen.
+    if (const QScreen* schermo = finestra.screen())
+        finestra.setGeometry(schermo->availableGeometry());
+    finestra.showMaximized();
+    return app.exec();
+}
