@@ -1,0 +1,64 @@
+// The small Qt pieces: the choice dialog, Windows-1252 text, the single-instance lock.
+
+#include "AmbienteTest.h"
+
+#include "app/Cp1252Qt.h"
+#include "app/FrmMsg.h"
+#include "app/IstanzaUnica.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+
+class ProvaComponenti : public QObject {
+    Q_OBJECT
+  private slots:
+    void frmMsg_data() {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("esito");
+        QTest::newRow("cancel earlier pair") << "CmdAnnulla"
+                                             << "ANN";
+        QTest::newRow("add further pair") << "CmdAggiungi"
+                                          << "DUP";
+        QTest::newRow("give up") << "cmdAbbandona"
+                                 << "ABB";
+        QTest::newRow("close box") << ""
+                                   << "ABB";
+    }
+    void frmMsg() {
+        QFETCH(QString, pulsante);
+        QFETCH(QString, esito);
+        FrmMsg d;
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        if (pulsante.isEmpty())
+            d.close();
+        else
+            QTest::mouseClick(d.findChild<QPushButton*>(pulsante), Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(QString::fromStdString(d.Esito()), esito);
+    }
+
+    void cp1252() {
+        std::string tutti;
+        for (int b = 0; b < 256; ++b)
+            tutti.push_back(static_cast<char>(b));
+        QCOMPARE(ACp1252(DaCp1252(tutti)), tutti);
+        QCOMPARE(DaCp1252("\x80"), QStringLiteral("€"));
+        // Outside the code page: one '?' per character, a surrogate pair included.
+        QCOMPARE(ACp1252(QString::fromUtf8("a\xCE\xA9\xF0\x9F\x98\x80")), std::string("a??"));
+    }
+
+    void istanzaUnica() {
+        QTemporaryDir cartella;
+        QVERIFY(cartella.isValid());
+        {
+            IstanzaUnica prima(cartella.path());
+            QVERIFY(prima.Acquisisci());
+            QVERIFY(!IstanzaUnica(cartella.path()).Acquisisci());
+        }
+        QVERIFY(IstanzaUnica(cartella.path()).Acquisisci()); // released with its holder
+    }
+};
+
+ZELVANO_QTEST_MAIN(ProvaComponenti)
+#include "tst_Componenti.moc"
