@@ -22,45 +22,29 @@ class Associazioni : public ::testing::Test {
             {RigaProd("K1", "AB1", "UNO"), RigaProd("K2", "AB2", "DUE"),
              RigaProd("K2", "AB3", "DUE BIS"), RigaProd("K4", "AB4", "QUATTRO")},
             RigaOut("K1", "I1", 'A') + RigaOut("", "I2", ' ') + RigaOut("", "I3", 'X')) {}
-
-    void Totali(int associati, int nonAssociabili) {
-        EXPECT_EQ(b.h.NumAssociati, associati);
-        EXPECT_EQ(b.h.NumNonAssociabili, nonAssociabili);
-        EXPECT_EQ(b.h.lblFileint[6], std::to_string(associati));
-        EXPECT_EQ(b.h.lblFileint[8], std::to_string(nonAssociabili));
-        EXPECT_EQ(b.h.lblFileint[10], std::to_string(3 - associati - nonAssociabili));
+    // Both links of a pair, as "input>catalogue|catalogue>input".
+    std::string Legami(int32_t i, int32_t j) const {
+        return std::to_string(b.h.ArtInt[i].PCdProd) + "|" + std::to_string(b.h.ArtProd[j].PCdInt);
     }
-
     Banco b;
 };
 
-TEST_F(Associazioni, OpeningRestoresPairsAndChoosesFirstFreeArticle) {
-    Totali(1, 1);
-    EXPECT_EQ(b.h.PCdIntSel, 2);
-    EXPECT_EQ(b.h.TxtCod, "K2");
-    EXPECT_FALSE(b.h.DatiModificati);
-}
-
-TEST_F(Associazioni, FreeWithFreePairsBothSidesAndCells) {
+TEST_F(Associazioni, FreeWithFreePairsRecordsCellsAndTotals) {
+    EXPECT_EQ(b.Totali(), "1|1|1");
+    EXPECT_EQ(b.h.PCdIntSel, 2); // the opening chose the first article to associate
     b.Scegli2(3);
     Associa(b.h);
-    EXPECT_EQ(b.h.ArtInt[2].Stato, "A");
-    EXPECT_EQ(b.h.ArtInt[2].PCdProd, 3);
-    EXPECT_EQ(b.h.ArtProd[3].Stato, "A");
-    EXPECT_EQ(b.h.ArtProd[3].PCdInt, 2);
-    EXPECT_EQ(b.Cella1(2, "PCDPROD"), "3");
-    EXPECT_EQ(b.Cella1(2, "STATO"), "A");
-    EXPECT_EQ(b.Cella1(2, "CDPROD2"), "K2");
-    EXPECT_EQ(b.Cella2(3, "PCDINT"), "2");
-    EXPECT_EQ(b.Cella2(3, "STATO"), "A");
-    EXPECT_EQ(b.Cella2(3, "CDINT"), "I2");
-    Totali(2, 1);
+    EXPECT_EQ(Legami(2, 3), "3|2");
+    EXPECT_EQ(b.h.ArtInt[2].Stato + b.h.ArtProd[3].Stato, "AA");
+    EXPECT_EQ(b.Celle1(2), "3|A|K2");
+    EXPECT_EQ(b.Celle2(3), "2|A|I2");
+    EXPECT_EQ(b.Totali(), "2|1|0");
     EXPECT_TRUE(b.h.DatiModificati);
 
     // The same pair again: nothing asked, nothing counted.
     b.h.DatiModificati = false;
     Associa(b.h);
-    Totali(2, 1);
+    EXPECT_EQ(b.Totali(), "2|1|0");
     EXPECT_FALSE(b.h.DatiModificati);
 }
 
@@ -69,143 +53,99 @@ TEST_F(Associazioni, NothingChosenIsReported) {
     b.pf.AspettaMessaggio("Selezionare un articolo Orvessa");
     Associa(b.h);
     b.h.RigaGrd1 = 0;
-    b.pf.AspettaMessaggio("Selezionare un articolo del gestionale")
-        .AspettaMessaggio("Selezionare un articolo del gestionale")
-        .AspettaMessaggio("Selezionare un articolo del gestionale");
+    for (int k = 0; k < 3; ++k)
+        b.pf.AspettaMessaggio("Selezionare un articolo del gestionale");
     Associa(b.h);
     NonAssociabile(b.h);
     DisAssocia(b.h);
-    Totali(1, 1);
+    EXPECT_EQ(b.Totali(), "1|1|1");
 }
 
 TEST_F(Associazioni, MarkedArticleIsPairedWithoutQuestion) {
-    b.Scegli1(3);
-    b.TuttoIlCatalogo();
-    b.Scegli2(4);
+    b.Scegli(3, 4);
     Associa(b.h);
-    Totali(2, 0);
-    EXPECT_EQ(b.Cella1(3, "STATO"), "A");
-    EXPECT_EQ(b.Cella1(3, "CDPROD2"), "K4");
+    EXPECT_EQ(b.Totali(), "2|0|1");
+    EXPECT_EQ(b.Celle1(3), "4|A|K4");
 }
 
-TEST_F(Associazioni, TakenArticleAbandonedChangesNothing) {
-    b.Scegli1(2);
-    b.TuttoIlCatalogo();
-    b.Scegli2(2);
-    Associa(b.h); // 2 with K2 (record 2)
-    b.Scegli1(1);
-    b.TuttoIlCatalogo();
-    b.Scegli2(2);
+TEST_F(Associazioni, TakenArticleAbandonedOrCancelled) {
+    b.Scegli(2, 2);
+    Associa(b.h);
+    b.Scegli(1, 2); // 1, paired with catalogue 1, wants catalogue 2 from article 2
     const std::string prima = TestoFileOutput(b.h);
     b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg("ABB");
     Associa(b.h);
     EXPECT_EQ(TestoFileOutput(b.h), prima);
-    EXPECT_EQ(b.h.EsitoMsg, "ABB");
-    Totali(2, 1);
-}
+    EXPECT_EQ(b.Totali(), "2|1|0");
 
-TEST_F(Associazioni, CancellingEarlierPairsDissolvesBoth) {
-    b.Scegli1(2);
-    b.TuttoIlCatalogo();
-    b.Scegli2(2);
-    Associa(b.h); // 2 with catalogue 2
-    b.Scegli1(1);
-    b.TuttoIlCatalogo();
-    b.Scegli2(2); // 1 (paired with catalogue 1) takes catalogue 2 from article 2
     b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg("ANN");
     Associa(b.h);
-    Totali(1, 1); // 2 - 1 - 1 + 1
-    EXPECT_EQ(b.h.ArtInt[1].PCdProd, 2);
-    EXPECT_EQ(b.h.ArtProd[1].PCdInt, 0);
-    EXPECT_EQ(b.h.ArtInt[2].PCdProd, 0);
-    EXPECT_EQ(b.Cella1(2, "STATO"), "");
-    EXPECT_EQ(b.Cella1(2, "CDPROD2"), "");
-    EXPECT_EQ(b.Cella1(2, "PCDPROD"), "0");
-    EXPECT_EQ(b.Cella2(1, "PCDINT"), "0");
-    EXPECT_EQ(b.Cella2(2, "CDINT"), "I1");
+    EXPECT_EQ(b.Totali(), "1|1|1"); // 2 - 1 - 1 + 1
+    EXPECT_EQ(Legami(1, 2), "2|1");
+    EXPECT_EQ(Legami(2, 1), "0|0");
+    EXPECT_EQ(b.Celle1(2), "0||");
+    EXPECT_EQ(b.Celle2(1), "0||");
+    EXPECT_EQ(b.Celle2(2), "1|A|I1");
 }
 
-TEST_F(Associazioni, AddingFurtherPairCopiesTheCatalogueLine) {
+TEST_F(Associazioni, FurtherPairCopiesTheCatalogueLine) {
     const std::string primaFile = LeggiFile(b.fileProd);
-    b.Scegli1(2);
-    b.TuttoIlCatalogo();
-    b.Scegli2(1); // catalogue 1 is taken by input 1, in the middle of the table
+    b.Scegli(2, 1); // catalogue 1, in the middle of the table, is taken by input 1
     const int righePrima = b.h.Grd2.Rows();
     b.pf.AspettaFrmMsg("DUP");
     Associa(b.h);
-    EXPECT_EQ(b.h.NumProd, 5);
     EXPECT_EQ(LeggiFile(b.fileProd), primaFile + RigaProd("K1", "AB1", "UNO") + "\r\n");
+    EXPECT_EQ(b.h.NumProd, 5);
     EXPECT_EQ(b.h.Grd2.Rows(), righePrima + 1);
     EXPECT_EQ(b.h.RigaGrd2, righePrima);
     EXPECT_EQ(b.h.PCdProdSel, 5);
-    EXPECT_EQ(b.Cella2(5, "CDINT"), "I2");
-    EXPECT_EQ(b.Cella2(5, "STATO"), "A");
-    EXPECT_EQ(b.h.ArtProd[1].PCdInt, 1); // the original keeps its pair
-    EXPECT_EQ(b.h.ArtInt[2].PCdProd, 5);
-    EXPECT_EQ(b.h.lblFileprod[2], "4"); // the reference side is written by the full refresh
-    Totali(2, 1);
+    EXPECT_EQ(b.Celle2(5), "2|A|I2");
+    EXPECT_EQ(Legami(1, 1), "1|1");     // the original keeps its pair
+    EXPECT_EQ(b.h.lblFileprod[2], "4"); // written by the full refresh only
+    EXPECT_EQ(b.Totali(), "2|1|0");
 }
 
 TEST_F(Associazioni, CopyStartsItsOwnLineWhenFileLacksFinalBreak) {
     std::string testo = LeggiFile(b.fileProd);
     testo.erase(testo.size() - 2);
     b.cartella.Scrivi("catalogo.orv", testo);
-    b.Scegli1(2);
-    b.TuttoIlCatalogo();
-    b.Scegli2(4);
+    b.Scegli(2, 4);
     Associa(b.h);
-    b.Scegli1(3);
-    b.TuttoIlCatalogo();
-    b.Scegli2(4);
+    b.Scegli(3, 4);
     b.pf.AspettaFrmMsg("DUP");
     Associa(b.h);
     EXPECT_EQ(LeggiFile(b.fileProd), testo + "\r\n" + RigaProd("K4", "AB4", "QUATTRO") + "\r\n");
 }
 
 TEST_F(Associazioni, CopyOfLineGoneFromFileChangesNothing) {
-    b.Scegli1(2);
-    b.TuttoIlCatalogo();
-    b.Scegli2(1);
+    b.Scegli(2, 1);
     b.pf.AspettaFrmMsg("DUP").AspettaMessaggio(
         "La riga 1 non c'\xE8 pi\xF9 nel file catalogo.orv: associazione non eseguita");
     b.cartella.Scrivi("catalogo.orv", ""); // shortened on disk after the opening
     Associa(b.h);
     EXPECT_EQ(b.h.NumProd, 4);
-    EXPECT_EQ(b.h.ArtInt[2].PCdProd, 0);
-    EXPECT_EQ(b.h.ArtProd[4].PCdInt, 0);
-    Totali(1, 1);
+    EXPECT_EQ(Legami(2, 4), "0|0");
+    EXPECT_EQ(b.Totali(), "1|1|1");
 }
 
-TEST_F(Associazioni, NotAssociableCancelsPairAfterYes) {
-    b.Scegli1(1);
+TEST_F(Associazioni, NotAssociableAndDisassociate) {
+    b.Scegli(1, 2);
     b.pf.AspettaDomanda(GiaAssociato, Risposta::No);
     NonAssociabile(b.h);
-    Totali(1, 1);
+    EXPECT_EQ(b.Totali(), "1|1|1");
     b.pf.AspettaDomanda(GiaAssociato, Risposta::Si);
     NonAssociabile(b.h);
-    Totali(0, 2);
-    EXPECT_EQ(b.Cella1(1, "CDPROD2"), "*Non associabile");
-    EXPECT_EQ(b.Cella1(1, "PCDPROD"), "0");
-    EXPECT_EQ(b.Cella2(1, "CDINT"), ""); // catalogue 1 was on screen: freed there too
-    EXPECT_EQ(b.Cella2(1, "PCDINT"), "0");
+    EXPECT_EQ(b.Totali(), "0|2|1");
+    EXPECT_EQ(b.Celle1(1), "0|X|*Non associabile");
+    EXPECT_EQ(b.Celle2(1), "0||"); // catalogue 1 was on screen: freed there too
     b.h.DatiModificati = false;
     NonAssociabile(b.h); // twice: nothing
-    Totali(0, 2);
     EXPECT_FALSE(b.h.DatiModificati);
-}
 
-TEST_F(Associazioni, DisassociateEachState) {
-    b.Scegli1(3);
     DisAssocia(b.h);
-    Totali(1, 0);
-    EXPECT_EQ(b.Cella1(3, "STATO"), "");
-    EXPECT_EQ(b.Cella1(3, "CDPROD2"), "");
+    EXPECT_EQ(b.Totali(), "0|1|2");
+    EXPECT_EQ(b.Celle1(1), "0||");
     EXPECT_TRUE(b.h.DatiModificati);
-
-    b.Scegli1(1);
-    DisAssocia(b.h);
-    Totali(0, 0);
-
     b.pf.AspettaMessaggio("Articolo del gestionale non ancora associato ");
     DisAssocia(b.h);
 }
@@ -213,12 +153,12 @@ TEST_F(Associazioni, DisassociateEachState) {
 TEST_F(Associazioni, CancelWhenCatalogueRowNotShownLeavesGrd2) {
     b.Scegli1(2); // Grd2 shows the K2 records only
     ASSERT_EQ(b.Riga2(1), 0);
-    const int righe = b.h.Grd2.Rows();
+    const std::string grd2 = b.Celle2(2) + "/" + b.Celle2(3);
     AnnullaAssoc(b.h, 1);
-    EXPECT_EQ(b.h.ArtProd[1].PCdInt, 0);
-    EXPECT_EQ(b.Cella1(1, "PCDPROD"), "0");
-    EXPECT_EQ(b.h.Grd2.Rows(), righe);
-    Totali(0, 1);
+    EXPECT_EQ(Legami(1, 1), "0|0");
+    EXPECT_EQ(b.Celle1(1), "0||");
+    EXPECT_EQ(b.Celle2(2) + "/" + b.Celle2(3), grd2);
+    EXPECT_EQ(b.Totali(), "0|1|2");
 }
 
 TEST(AssociazioniSenzaCatalogo, StateAWithoutPairIsFreeToPair) {
@@ -227,19 +167,16 @@ TEST(AssociazioniSenzaCatalogo, StateAWithoutPairIsFreeToPair) {
             {RigaProd("K1", "AB1", "UNO")}, RigaOut("", "I1", ' ') + RigaOut("K9", "I2", 'A'));
     EXPECT_EQ(b.h.ArtInt[2].Stato, "A");
     EXPECT_EQ(b.h.NumAssociati, 0);
-    b.Scegli1(2);
+    b.Scegli(2, 1);
     b.pf.AspettaMessaggio("Articolo del gestionale non ancora associato ");
     DisAssocia(b.h);
-    b.TuttoIlCatalogo();
-    b.Scegli2(1);
     Associa(b.h);
     EXPECT_EQ(b.h.NumAssociati, 1);
     EXPECT_EQ(b.h.ArtInt[2].PCdProd, 1);
 }
 
 TEST_F(Associazioni, StaleRowAfterUserSortIsNotWrittenInto) {
-    b.Scegli1(2);
-    b.Scegli2(2);
+    b.Scegli(2, 2);
     b.h.grd1.OrdinaUtente(b.h.grd1.ColIndex("DESCR"), Griglia::OrdineDecrescente);
     b.pf.AspettaMessaggio("Selezionare un articolo del gestionale");
     Associa(b.h);

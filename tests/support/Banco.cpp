@@ -64,6 +64,24 @@ void Banco::Scegli1(int32_t i) {
     grd1_Click(h);
 }
 
+void Banco::Scegli(int32_t i, int32_t j) {
+    Scegli1(i);
+    TuttoIlCatalogo();
+    Scegli2(j);
+}
+
+std::string Banco::Celle1(int32_t i) const {
+    return Cella1(i, "PCDPROD") + "|" + Cella1(i, "STATO") + "|" + Cella1(i, "CDPROD2");
+}
+
+std::string Banco::Celle2(int32_t j) const {
+    return Cella2(j, "PCDINT") + "|" + Cella2(j, "STATO") + "|" + Cella2(j, "CDINT");
+}
+
+std::string Banco::Totali() const {
+    return h.lblFileint[6] + "|" + h.lblFileint[8] + "|" + h.lblFileint[10];
+}
+
 void Banco::TuttoIlCatalogo() {
     h.TxtCod.clear();
     CaricaGrid2(h);

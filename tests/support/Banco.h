@@ -27,6 +27,14 @@ struct Banco {
     void Scegli1(int32_t i);
     // Shows the whole catalogue in Grd2, as a user clearing the code box does.
     void TuttoIlCatalogo();
+    // Input record i, the whole catalogue on screen, then catalogue record j.
+    void Scegli(int32_t i, int32_t j);
+    // The cells an operation writes, joined by '|': grd1 PCDPROD|STATO|CDPROD2 of the row
+    // of input record i; Grd2 PCDINT|STATO|CDINT of the row of catalogue record j.
+    std::string Celle1(int32_t i) const;
+    std::string Celle2(int32_t j) const;
+    // The totals as the status line shows them: associated|not associable|to associate.
+    std::string Totali() const;
 
     CartellaTemporanea cartella;
     FintaPiattaforma pf;
