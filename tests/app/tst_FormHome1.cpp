@@ -4,6 +4,7 @@
 
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
+#include "support/FileTemporanei.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -69,20 +70,10 @@ class Copione : public zelvano::Piattaforma {
     std::string CartellaProgramma() override { return cartella; }
 };
 
-std::string Campo(std::string_view testo, std::size_t n) {
-    std::string s(testo.substr(0, n));
-    s.resize(n, ' ');
-    return s;
-}
-// Input: code 1-25, description 26-70, line 71-82, supplier code 83-112.
-std::string RigaInput(std::string_view cdInt, std::string_view descr, std::string_view linea,
-                      std::string_view cdProd) {
-    return Campo(cdInt, 25) + Campo(descr, 45) + Campo(linea, 12) + Campo(cdProd, 30);
-}
-// Catalogue: code 1-25, line code 39-41, description 255-304.
-std::string RigaCatalogo(std::string_view cdProd, std::string_view linea, std::string_view descr) {
-    return Campo(cdProd, 38) + Campo(linea, 3) + std::string(213, ' ') + Campo(descr, 50);
-}
+using zelvano::test::RigaInt;
+using zelvano::test::RigaOut;
+using zelvano::test::RigaProd;
+
 std::string Righe(std::initializer_list<std::string> righe) {
     std::string testo;
     for (const std::string& r : righe)
@@ -92,24 +83,20 @@ std::string Righe(std::initializer_list<std::string> righe) {
 
 // The output file pairs I001 with K100 and I003 with R10; I002 ("K3") and I004 are free.
 const std::string Input = Righe({
-    RigaInput("I001", "VITE M6", "L1", "K100"),
-    RigaInput("I002", "DADO", "L1", "K3"),
-    RigaInput("I003", "RONDELLA", "L2", "R10"),
-    RigaInput("I004", "ALTRO", "L2", ""),
+    RigaInt("I001", "VITE M6", "L1", "K100"),
+    RigaInt("I002", "DADO", "L1", "K3"),
+    RigaInt("I003", "RONDELLA", "L2", "R10"),
+    RigaInt("I004", "ALTRO", "L2", ""),
 });
 const std::string Catalogo = Righe({
-    RigaCatalogo("K100", "AAA", "Vite testa esagonale M6"),
-    RigaCatalogo("K200", "AAB", "Vite testa esagonale M8"),
-    RigaCatalogo("K300", "AAC", "Dado M6"),
-    RigaCatalogo("K301", "AAD", "Dado M8"),
-    RigaCatalogo("R10", "AAE", "Rondella \x80"),
+    RigaProd("K100", "AAA", "Vite testa esagonale M6"),
+    RigaProd("K200", "AAB", "Vite testa esagonale M8"),
+    RigaProd("K300", "AAC", "Dado M6"),
+    RigaProd("K301", "AAD", "Dado M8"),
+    RigaProd("R10", "AAE", "Rondella \x80"),
 });
-const std::string Uscita = Righe({
-    Campo("K100", 25) + Campo("I001", 25) + "A" + "AAA",
-    Campo("", 25) + Campo("I002", 25) + " " + "   ",
-    Campo("R10", 25) + Campo("I003", 25) + "A" + "AAE",
-    Campo("", 25) + Campo("I004", 25) + " " + "   ",
-});
+const std::string Uscita = RigaOut("K100", "I001", 'A', "AAA") + RigaOut("", "I002", ' ') +
+                           RigaOut("R10", "I003", 'A', "AAE") + RigaOut("", "I004", ' ');
 
 // Model columns: grd1's "Associato a", Grd2's catalogue code and paired input code.
 constexpr int g1CdProd2 = 6, g2CdProd = 2, g2CdInt = 5;
@@ -244,7 +231,7 @@ class ProvaFormHome1 : public QObject {
                                              "Ref file:|catalogo.orv|5|Articoli:|uscita.txt|"
                                              "Output File:"));
         QCOMPARE(Leggi(catalogo),
-                 Catalogo + Righe({RigaCatalogo("K100", "AAA", "Vite testa esagonale M6")}));
+                 Catalogo + Righe({RigaProd("K100", "AAA", "Vite testa esagonale M6")}));
     }
 
     void filtriDigitati() {

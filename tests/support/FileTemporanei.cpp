@@ -71,11 +71,12 @@ std::string RigaProd(const std::string& cdProd, const std::string& lineaProd,
     return riga;
 }
 
-std::string RigaOut(const std::string& cdProd, const std::string& cdInt, char stato) {
+std::string RigaOut(const std::string& cdProd, const std::string& cdInt, char stato,
+                    const std::string& lineaProd) {
     std::string riga;
     Metti(riga, 1, cdProd);
     Metti(riga, 26, cdInt);
-    Metti(riga, 51, std::string(1, stato) + "   ");
+    Metti(riga, 51, std::string(1, stato) + lineaProd);
     return riga + "\r\n";
 }
 

@@ -29,6 +29,7 @@ std::string RigaInt(const std::string& cdInt, const std::string& descr, const st
 std::string RigaProd(const std::string& cdProd, const std::string& lineaProd,
                      const std::string& descr);
 // An output file line, CR LF included.
-std::string RigaOut(const std::string& cdProd, const std::string& cdInt, char stato);
+std::string RigaOut(const std::string& cdProd, const std::string& cdInt, char stato,
+                    const std::string& lineaProd = "   ");
 
 } // namespace zelvano::test
