@@ -6,47 +6,33 @@ namespace zelvano::test {
 
 namespace {
 const char* Nome(FintaPiattaforma::Tipo t) {
-    switch (t) {
-    case FintaPiattaforma::Tipo::Messaggio:
-        return "message";
-    case FintaPiattaforma::Tipo::Domanda:
-        return "question";
-    case FintaPiattaforma::Tipo::ApriFile:
-        return "open dialog";
-    case FintaPiattaforma::Tipo::SalvaFile:
-        return "save dialog";
-    case FintaPiattaforma::Tipo::FrmMsg:
-        return "choice dialog";
-    case FintaPiattaforma::Tipo::RicercaTesto:
-        return "find and replace window";
-    }
-    return "?";
+    static const char* const nomi[] = {"message",     "question",      "open dialog",
+                                       "save dialog", "choice dialog", "find and replace window"};
+    return nomi[static_cast<int>(t)];
 }
 } // namespace
 
-FintaPiattaforma& FintaPiattaforma::AspettaMessaggio(std::string testo) {
-    copione_.push_back({Tipo::Messaggio, std::move(testo), {}, Risposta::Si, {}});
+FintaPiattaforma& FintaPiattaforma::Aggiungi(Passo passo) {
+    copione_.push_back(std::move(passo));
     return *this;
+}
+FintaPiattaforma& FintaPiattaforma::AspettaMessaggio(std::string testo) {
+    return Aggiungi({Tipo::Messaggio, std::move(testo), {}, Risposta::Si, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaDomanda(std::string testo, Risposta risposta) {
-    copione_.push_back({Tipo::Domanda, std::move(testo), {}, risposta, {}});
-    return *this;
+    return Aggiungi({Tipo::Domanda, std::move(testo), {}, risposta, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaApriFile(std::string titolo, std::string percorso) {
-    copione_.push_back({Tipo::ApriFile, std::move(titolo), std::move(percorso), Risposta::Si, {}});
-    return *this;
+    return Aggiungi({Tipo::ApriFile, std::move(titolo), std::move(percorso), Risposta::Si, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaSalvaFile(std::string titolo, std::string percorso) {
-    copione_.push_back({Tipo::SalvaFile, std::move(titolo), std::move(percorso), Risposta::Si, {}});
-    return *this;
+    return Aggiungi({Tipo::SalvaFile, std::move(titolo), std::move(percorso), Risposta::Si, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaFrmMsg(std::string esito) {
-    copione_.push_back({Tipo::FrmMsg, {}, std::move(esito), Risposta::Si, {}});
-    return *this;
+    return Aggiungi({Tipo::FrmMsg, {}, std::move(esito), Risposta::Si, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaRicerca(EsitoRicerca esito) {
-    copione_.push_back({Tipo::RicercaTesto, {}, {}, Risposta::Si, std::move(esito)});
-    return *this;
+    return Aggiungi({Tipo::RicercaTesto, {}, {}, Risposta::Si, std::move(esito)});
 }
 
 void FintaPiattaforma::VerificaFine() {

@@ -49,6 +49,7 @@ class FintaPiattaforma : public Piattaforma {
         Risposta scelta = Risposta::Si;
         EsitoRicerca ricerca;
     };
+    FintaPiattaforma& Aggiungi(Passo passo);
     Passo Prossimo(Tipo tipo, const std::string& testo);
     std::deque<Passo> copione_;
     bool verificato_ = false;
