@@ -3,6 +3,8 @@
 #include "data/Cp1252.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <sys/mman.h>
 
 namespace zelvano {
 
@@ -12,16 +14,28 @@ void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim) {
         tab.resize(1);
 }
 
-RecArticolo& NuovoRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim) {
+void AccodaRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim, RecArticolo&& rec) {
     ++num;
     if (num > dim)
         dim += PassoCrescita;
     // Slots past the last record ever stored would only hold empty records, so they are
     // made when first reached rather than all at once with the capacity.
     const auto indice = static_cast<std::size_t>(num);
-    if (indice >= tab.size())
-        tab.resize(indice + 1);
-    return tab[indice];
+    if (indice < tab.size()) {
+        tab[indice] = std::move(rec);
+        return;
+    }
+    tab.resize(indice);
+    tab.push_back(std::move(rec));
+}
+
+void PagineGrandi(const std::vector<RecArticolo>& tab) {
+    constexpr std::uintptr_t Pagina = 2u << 20;
+    const auto inizio = reinterpret_cast<std::uintptr_t>(tab.data());
+    const std::uintptr_t fine = inizio + tab.capacity() * sizeof(RecArticolo);
+    const std::uintptr_t primo = (inizio + Pagina - 1) & ~(Pagina - 1);
+    if (fine > primo + Pagina)
+        ::madvise(reinterpret_cast<void*>(primo), (fine - primo) & ~(Pagina - 1), MADV_HUGEPAGE);
 }
 
 void TestiMaiuscoli::Azzera() {

@@ -15,9 +15,11 @@ constexpr int32_t PassoCrescita = 10000;
 
 // Gives a table its initial capacity, CapacitaIniziale, as the window does at load.
 void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim);
-// Raises num by one, growing the capacity by PassoCrescita when num passes it, and returns
-// the slot at index num; the slot keeps whatever an earlier load left there.
-RecArticolo& NuovoRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim);
+// Stores a record at index num + 1, growing the capacity by PassoCrescita when num passes
+// it.
+void AccodaRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim, RecArticolo&& rec);
+// Asks the system to back a large table with huge pages: fewer page faults on a big load.
+void PagineGrandi(const std::vector<RecArticolo>& tab);
 
 // One text per record index, packed in a single buffer; index 0 is an empty text.
 class TestiMaiuscoli {

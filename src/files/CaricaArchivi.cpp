@@ -37,10 +37,11 @@ TabellaLetta LeggiTabella(const std::string& percorso, int32_t dimAttuale, Parse
     t.dim = std::max(dimAttuale, CapacitaIniziale);
     const int64_t stima = StimaRighe(percorso);
     t.rec.reserve(static_cast<std::size_t>(stima) + 1);
+    PagineGrandi(t.rec);
     t.rec.resize(1);
     std::string_view riga;
     while (lettore.Leggi(riga))
-        NuovoRecord(t.rec, t.num, t.dim) = parser(riga);
+        AccodaRecord(t.rec, t.num, t.dim, parser(riga));
     return t;
 }
 
@@ -101,7 +102,7 @@ void CaricaFileProd(StatoHome& h, TabellaLetta&& t) {
 }
 
 void InserisciRiga(StatoHome& h, std::string_view rec) {
-    NuovoRecord(h.ArtProd, h.NumProd, h.DimProd) = RecordProd(rec);
+    AccodaRecord(h.ArtProd, h.NumProd, h.DimProd, RecordProd(rec));
     h.CdProdU.Aggiungi(h.ArtProd[h.NumProd].CdProd);
     h.DescrU.Aggiungi(h.ArtProd[h.NumProd].Descr);
 }

@@ -12,15 +12,27 @@
 namespace zelvano {
 
 namespace {
-// Catalogue records by code, in table order, handing out the first still free.
+// One line that restores something: a state, for an internal code, maybe a pair.
+struct RigaStato {
+    std::size_t numero;
+    std::string stato, codInt, codProd;
+};
+
+// Catalogue records by code, in table order, handing out the first still free. Only the
+// codes the output file asks for are indexed.
 class IndiceCatalogo {
   public:
-    explicit IndiceCatalogo(const StatoHome& h) : h_(h), prossimo_(h.NumProd + 1, 0) {
-        primo_.reserve(static_cast<std::size_t>(h.NumProd));
+    IndiceCatalogo(const StatoHome& h, const std::vector<RigaStato>& righe)
+        : h_(h), prossimo_(static_cast<std::size_t>(h.NumProd) + 1, 0) {
+        for (const RigaStato& r : righe)
+            if (r.stato == "A")
+                primo_.emplace(r.codProd, 0);
         for (int32_t j = h.NumProd; j >= 1; --j) {
-            int32_t& testa = primo_[h.ArtProd[j].CdProd];
-            prossimo_[j] = testa;
-            testa = j;
+            const auto it = primo_.find(h.ArtProd[j].CdProd);
+            if (it != primo_.end()) {
+                prossimo_[j] = it->second;
+                it->second = j;
+            }
         }
     }
     int32_t PrimoLibero(std::string_view codice) {
@@ -49,25 +61,31 @@ void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
     h.FileOutVuoto = righe.empty();
     h.NomeFileOut = NomeSenzaCartella(h.FileOut);
 
+    std::vector<RigaStato> daApplicare;
+    for (std::size_t k = 1; k <= righe.size(); ++k) {
+        const std::string& riga = righe[k - 1];
+        std::string stato = Campo(riga, 51, 51);
+        if (!stato.empty())
+            daApplicare.push_back({k, std::move(stato), Campo(riga, 26, 50), Campo(riga, 1, 25)});
+    }
+    if (daApplicare.empty())
+        return;
+
     std::unordered_map<std::string_view, int32_t> primoInt;
     primoInt.reserve(static_cast<std::size_t>(h.NumInt));
     for (int32_t i = h.NumInt; i >= 1; --i)
         primoInt[h.ArtInt[i].CdInt] = i;
-    IndiceCatalogo catalogo(h);
+    IndiceCatalogo catalogo(h, daApplicare);
 
-    for (std::size_t k = 1; k <= righe.size(); ++k) {
-        const std::string& riga = righe[k - 1];
-        const std::string stato = Campo(riga, 51, 51);
-        if (stato.empty())
-            continue;
-        const std::string codInt = Campo(riga, 26, 50);
+    for (const RigaStato& r : daApplicare) {
         // Lines follow the input file, so a line goes to the record of its own number when
         // that record bears the code; only otherwise to the first record with it.
         int32_t i = 0;
-        if (k <= static_cast<std::size_t>(h.NumInt) && h.ArtInt[k].CdInt == codInt) {
-            i = static_cast<int32_t>(k);
+        if (r.numero <= static_cast<std::size_t>(h.NumInt) &&
+            h.ArtInt[r.numero].CdInt == r.codInt) {
+            i = static_cast<int32_t>(r.numero);
         } else {
-            const auto it = primoInt.find(codInt);
+            const auto it = primoInt.find(r.codInt);
             i = it == primoInt.end() ? 0 : it->second;
         }
         // A record already restored by an earlier line keeps that state: counting it twice,
@@ -75,15 +93,15 @@ void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
         if (i == 0 || !h.ArtInt[i].Stato.empty())
             continue;
         RecArticolo& in = h.ArtInt[i];
-        in.Stato = stato;
-        if (stato == "A") {
-            const int32_t j = catalogo.PrimoLibero(Campo(riga, 1, 25));
+        in.Stato = r.stato;
+        if (r.stato == "A") {
+            const int32_t j = catalogo.PrimoLibero(r.codProd);
             if (j != 0) {
                 ++h.NumAssociati;
                 in.PCdProd = j;
                 h.ArtProd[j].PCdInt = i;
             }
-        } else if (stato == "X") {
+        } else if (r.stato == "X") {
             ++h.NumNonAssociabili;
         }
     }

@@ -34,11 +34,11 @@ FiltroProd::FiltroProd(std::string_view codiceBox, std::string_view descrBox, bo
 bool FiltroProd::PassaDescr(std::string_view descr) const {
     if (!conDescr)
         return true;
-    std::size_t trovate = 0;
+    // AND needs every word and OR one of them: the first miss, or hit, decides.
     for (const std::string& p : parole)
-        if (Contiene(descr, p))
-            ++trovate;
-    return usaOr ? trovate >= 1 : trovate == parole.size();
+        if (Contiene(descr, p) == usaOr)
+            return usaOr;
+    return !usaOr;
 }
 
 std::vector<int32_t> Filtra(const FiltroProd& f, const TestiMaiuscoli& codici,

@@ -1,0 +1,162 @@
+// misura_apertura [folder]: one whole opening (LeggiArchivi) of the two article files,
+// with its wall time and the process's peak memory beside the files' size. Without a
+// folder the files are generated first, in a child process, so the generator's memory
+// never counts in this process's peak.
+
+#include "GeneraDati.h"
+#include "PiattaformaBench.h"
+
+#include "data/StatoHome.h"
+#include "files/LeggiArchivi.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// A "Vm...:" line of /proc/self/status, in kB; -1 when missing.
+long StatoKb(const char* campo) {
+    std::ifstream f("/proc/self/status");
+    std::string riga;
+    const std::string chiave = std::string(campo) + ":";
+    while (std::getline(f, riga))
+        if (riga.compare(0, chiave.size(), chiave) == 0)
+            return std::strtol(riga.c_str() + chiave.size(), nullptr, 10);
+    return -1;
+}
+
+bool GeneraInFiglio(const std::string& cartella) {
+    const pid_t figlio = fork();
+    if (figlio < 0)
+        return false;
+    if (figlio == 0) {
+        try {
+            zelvano::bench::GeneraDati(zelvano::bench::RigheIntPredefinite,
+                                       zelvano::bench::RigheProdPredefinite, cartella);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s\n", e.what());
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int stato = 0;
+    return waitpid(figlio, &stato, 0) == figlio && WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
+}
+
+// A folder this program made for itself, removed on the way out.
+struct CartellaPropria {
+    std::string percorso;
+    CartellaPropria() = default;
+    CartellaPropria(const CartellaPropria&) = delete;
+    CartellaPropria& operator=(const CartellaPropria&) = delete;
+    ~CartellaPropria() {
+        std::error_code ec;
+        if (!percorso.empty())
+            std::filesystem::remove_all(percorso, ec);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::fprintf(stderr, "usage: %s [folder holding %s and %s]\n", argv[0],
+                     zelvano::bench::NomeFileInt, zelvano::bench::NomeFileProd);
+        return 2;
+    }
+    std::string cartella;
+    CartellaPropria propria;
+    if (argc == 2) {
+        cartella = argv[1];
+    } else {
+        char modello[] = "/tmp/zelvano-apertura-XXXXXX";
+        if (mkdtemp(modello) == nullptr) {
+            std::perror("mkdtemp");
+            return 1;
+        }
+        cartella = modello;
+        propria.percorso = cartella;
+        std::printf("generating 100000 + 500000 lines in %s\n", cartella.c_str());
+        if (!GeneraInFiglio(cartella)) {
+            std::fprintf(stderr, "generation failed\n");
+            return 1;
+        }
+    }
+    const std::string fileInt = cartella + "/" + zelvano::bench::NomeFileInt;
+    const std::string fileProd = cartella + "/" + zelvano::bench::NomeFileProd;
+    // One blank line: the opening finds no pairs to restore and runs no automatic matching.
+    const std::string fileOut = cartella + "/apertura.txt";
+    {
+        std::ofstream f(fileOut, std::ios::binary | std::ios::trunc);
+        f << "\r\n";
+    }
+    std::error_code ec;
+    const auto byteInt = std::filesystem::file_size(fileInt, ec);
+    if (ec) {
+        std::fprintf(stderr, "%s: %s\n", fileInt.c_str(), ec.message().c_str());
+        return 1;
+    }
+    const auto byteProd = std::filesystem::file_size(fileProd, ec);
+    if (ec) {
+        std::fprintf(stderr, "%s: %s\n", fileProd.c_str(), ec.message().c_str());
+        return 1;
+    }
+
+    const long rssPrima = StatoKb("VmRSS");
+    zelvano::bench::PiattaformaBench pf(cartella);
+    zelvano::StatoHome h(pf);
+    zelvano::CaricaFormHome(h);
+    pf.percorsi = {fileInt, fileProd, fileOut};
+
+    rusage usoPrima{};
+    getrusage(RUSAGE_SELF, &usoPrima);
+    const auto t0 = std::chrono::steady_clock::now();
+    try {
+        zelvano::LeggiArchivi(h);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "the opening failed: %s\n", e.what());
+        return 1;
+    }
+    const auto t1 = std::chrono::steady_clock::now();
+
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    const long hwm = StatoKb("VmHWM");
+    const long rssDopo = StatoKb("VmRSS");
+    const double totaleMb = static_cast<double>(byteInt + byteProd) / (1024.0 * 1024.0);
+    const double maxrssMb = static_cast<double>(uso.ru_maxrss) / 1024.0;
+    const double hwmMb = static_cast<double>(hwm) / 1024.0;
+
+    std::printf("input file      %s: %llu bytes, %d records\n", fileInt.c_str(),
+                static_cast<unsigned long long>(byteInt), h.NumInt);
+    std::printf("catalogue file  %s: %llu bytes, %d records\n", fileProd.c_str(),
+                static_cast<unsigned long long>(byteProd), h.NumProd);
+    std::printf("grid rows       grd1 %d, Grd2 %d\n", h.grd1.Rows() - 1, h.Grd2.Rows() - 1);
+    std::printf("dialogs %d, questions %zu, messages %zu\n", pf.dialoghi, pf.domande.size(),
+                pf.messaggi.size());
+    for (const auto& d : pf.domande)
+        std::printf("  question: %s\n", d.c_str());
+    for (const auto& m : pf.messaggi)
+        std::printf("  message: %s\n", m.c_str());
+    std::printf("opening wall time          %.1f ms\n",
+                std::chrono::duration<double, std::milli>(t1 - t0).count());
+    // Every fresh page the opening touches costs a fault; on a virtual machine a fault can
+    // cost several microseconds, enough to weigh on the wall time.
+    std::printf("minor page faults          %ld\n", uso.ru_minflt - usoPrima.ru_minflt);
+    std::printf("files total                %.1f MiB\n", totaleMb);
+    std::printf("RSS before the window      %.1f MiB\n", static_cast<double>(rssPrima) / 1024.0);
+    std::printf("RSS after the opening      %.1f MiB\n", static_cast<double>(rssDopo) / 1024.0);
+    std::printf("peak RSS (ru_maxrss)       %.1f MiB\n", maxrssMb);
+    std::printf("peak RSS (VmHWM)           %.1f MiB\n", hwmMb);
+    std::printf("peak / files               %.2f\n", hwmMb / totaleMb);
+    return h.NumInt > 0 && h.NumProd > 0 ? 0 : 1;
+}
