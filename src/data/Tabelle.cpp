@@ -43,6 +43,11 @@ void TestiMaiuscoli::Azzera() {
     fini_.assign(1, 0);
 }
 
+void TestiMaiuscoli::Riserva(std::size_t testi, std::size_t byte) {
+    fini_.reserve(testi + 1);
+    testo_.reserve(byte);
+}
+
 void TestiMaiuscoli::Aggiungi(std::string_view testo) {
     const std::size_t inizio = testo_.size();
     testo_.append(testo);

@@ -25,6 +25,7 @@ void PagineGrandi(const std::vector<RecArticolo>& tab);
 class TestiMaiuscoli {
   public:
     void Azzera();
+    void Riserva(std::size_t testi, std::size_t byte);
     void Aggiungi(std::string_view testo); // upper-cases it
     std::string_view operator[](int32_t indice) const;
     int32_t Conta() const { return static_cast<int32_t>(fini_.size()) - 1; }

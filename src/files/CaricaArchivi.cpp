@@ -95,6 +95,13 @@ void CaricaFileProd(StatoHome& h, TabellaLetta&& t) {
     Sostituisci(h.ArtProd, h.NumProd, h.DimProd, std::move(t));
     h.CdProdU.Azzera();
     h.DescrU.Azzera();
+    std::size_t codici = 0, descrizioni = 0;
+    for (int32_t j = 1; j <= h.NumProd; ++j) {
+        codici += h.ArtProd[j].CdProd.size();
+        descrizioni += h.ArtProd[j].Descr.size();
+    }
+    h.CdProdU.Riserva(static_cast<std::size_t>(h.NumProd), codici);
+    h.DescrU.Riserva(static_cast<std::size_t>(h.NumProd), descrizioni);
     for (int32_t j = 1; j <= h.NumProd; ++j) {
         h.CdProdU.Aggiungi(h.ArtProd[j].CdProd);
         h.DescrU.Aggiungi(h.ArtProd[j].Descr);
