@@ -390,18 +390,9 @@ void Grid2(benchmark::State& state, const Filtro* filtro) {
     h.TxtCod.clear();
     h.txtDescr.clear();
 }
-void BM_CaricaGrid2_Selettivo(benchmark::State& state) {
-    Grid2(state, &FiltroSelettivo);
-}
-void BM_CaricaGrid2_TuttiPassano(benchmark::State& state) {
-    Grid2(state, &FiltroVuoto);
-}
-void BM_CaricaGrid2_DueParoleAnd(benchmark::State& state) {
-    Grid2(state, &FiltroDueParole);
-}
-BENCHMARK(BM_CaricaGrid2_Selettivo)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CaricaGrid2_TuttiPassano)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CaricaGrid2_DueParoleAnd)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Grid2, Selettivo, &FiltroSelettivo)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Grid2, TuttiPassano, &FiltroVuoto)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Grid2, DueParoleAnd, &FiltroDueParole)->Unit(benchmark::kMillisecond);
 
 // The core's filter alone, without the grid.
 void Filtra_solo(benchmark::State& state, const Filtro* filtro) {
@@ -416,18 +407,9 @@ void Filtra_solo(benchmark::State& state, const Filtro* filtro) {
     state.SetItemsProcessed(state.iterations() * h.NumProd);
     state.counters["righe"] = static_cast<double>(n);
 }
-void BM_Filtra_Selettivo(benchmark::State& state) {
-    Filtra_solo(state, &FiltroSelettivo);
-}
-void BM_Filtra_TuttiPassano(benchmark::State& state) {
-    Filtra_solo(state, &FiltroVuoto);
-}
-void BM_Filtra_DueParoleAnd(benchmark::State& state) {
-    Filtra_solo(state, &FiltroDueParole);
-}
-BENCHMARK(BM_Filtra_Selettivo)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Filtra_TuttiPassano)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Filtra_DueParoleAnd)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Filtra_solo, Selettivo, &FiltroSelettivo)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Filtra_solo, TuttiPassano, &FiltroVuoto)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Filtra_solo, DueParoleAnd, &FiltroDueParole)->Unit(benchmark::kMillisecond);
 
 // The floor: a bare loop of substring tests over the same upper-cased texts, collecting
 // the indexes that pass.
@@ -465,18 +447,9 @@ void Floor_Filtro(benchmark::State& state, const Filtro* filtro) {
     state.SetItemsProcessed(state.iterations() * h.NumProd);
     state.counters["righe"] = static_cast<double>(passano.size());
 }
-void BM_Floor_Filtro_Selettivo(benchmark::State& state) {
-    Floor_Filtro(state, &FiltroSelettivo);
-}
-void BM_Floor_Filtro_TuttiPassano(benchmark::State& state) {
-    Floor_Filtro(state, &FiltroVuoto);
-}
-void BM_Floor_Filtro_DueParoleAnd(benchmark::State& state) {
-    Floor_Filtro(state, &FiltroDueParole);
-}
-BENCHMARK(BM_Floor_Filtro_Selettivo)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Floor_Filtro_TuttiPassano)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Floor_Filtro_DueParoleAnd)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Floor_Filtro, Selettivo, &FiltroSelettivo)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Floor_Filtro, TuttiPassano, &FiltroVuoto)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Floor_Filtro, DueParoleAnd, &FiltroDueParole)->Unit(benchmark::kMillisecond);
 
 // ---------------------------------------------------------------------------------------
 // Pairs and moves on 100,000 grd1 rows, about 70% paired.
