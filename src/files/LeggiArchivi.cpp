@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
 namespace zelvano {
@@ -37,6 +38,11 @@ void CreaVuoto(const std::string& percorso) {
         LanciaErroreFile("creare", percorso, errno);
     if (fd >= 0)
         ::close(fd);
+}
+
+bool StessoFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
 }
 
 bool Interrotta(StatoHome& h, const std::string& scelto) {
@@ -92,6 +98,11 @@ void LeggiArchivi(StatoHome& h) {
     if (Interrotta(h, fileOut))
         return;
     fileOut = CompletaNomeOutput(fileOut);
+    // Saving rewrites the output file whole: it must not be one of the article files.
+    if (StessoFile(fileOut, fileInt) || StessoFile(fileOut, fileProd)) {
+        h.pf.Messaggio("Il file di output non pu\xF2 essere il file Database o il file Orvessa");
+        return;
+    }
 
     TabellaLetta tabInt, tabProd;
     std::vector<std::string> righeOut;

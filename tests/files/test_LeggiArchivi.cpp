@@ -85,7 +85,10 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
 TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
     test::CartellaTemporanea dir;
     const std::string altroIn = dir.Scrivi("altri.ber", "C9\r\n"),
-                      altroProd = dir.Scrivi("altri.orv", "K9\r\n");
+                      altroProd = dir.Scrivi("altri.orv", "K9\r\n"),
+                      altroTxt = dir.Scrivi("altri.txt", "C9\r\n");
+    const std::string StessoFile =
+        "Il file di output non pu\xF2 essere il file Database o il file Orvessa";
     const std::string manca = dir.Percorso("manca.ber"), cartella = dir.Percorso("cartella.txt");
     std::filesystem::create_directory(cartella);
     const std::string illeggibile =
@@ -105,6 +108,8 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         {{cartella, altroProd, dir.Percorso("altro.txt")}, illeggibile},
         {{altroIn, cartella, dir.Percorso("altro.txt")}, illeggibile},
         {{altroIn, altroProd, cartella}, illeggibile},
+        {{altroTxt, altroProd, altroTxt}, StessoFile},
+        {{altroIn, altroTxt, altroTxt}, StessoFile},
         {{}, "", Risposta::Annulla},
         {{""}, "Richiesta interrotta", Risposta::No},
         {{""}, "Richiesta interrotta", Risposta::Si},
