@@ -282,17 +282,25 @@ QWidget* FormHome1::CreaFrame1() {
                                   {9, 10560, false},
                                   {10, 11880, true}}));
 
-    grd1_ = new VistaGriglia(h_.grd1);
-    grd1_->setObjectName(QStringLiteral("grd1"));
-    grd1_->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
-    grd1_->ImpostaClick([this] { zelvano::grd1_Click(h_); });
-    grd1_->Modello()->ImpostaSuggerimento([this](int riga, int col) {
-        zelvano::grd1_MouseMove(h_, riga, col);
-        return h_.grd1.ToolTipText();
-    });
-    grd1_->setMinimumHeight(48);
+    grd1_ = CreaGriglia("grd1", h_.grd1, zelvano::grd1_Click, zelvano::grd1_MouseMove);
     colonna->addWidget(grd1_, 1);
     return frame;
+}
+
+VistaGriglia* FormHome1::CreaGriglia(const char* nome, zelvano::Griglia& griglia,
+                                     void (*click)(StatoHome&),
+                                     void (*muove)(StatoHome&, int, int)) {
+    auto* vista = new VistaGriglia(griglia);
+    vista->setObjectName(QString::fromLatin1(nome));
+    vista->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
+    vista->ImpostaClick([this, click] { click(h_); });
+    // The core decides the tooltip from the cell under the pointer, as on a mouse move.
+    vista->Modello()->ImpostaSuggerimento([this, muove, &griglia](int riga, int col) {
+        muove(h_, riga, col);
+        return griglia.ToolTipText();
+    });
+    vista->setMinimumHeight(48);
+    return vista;
 }
 
 QWidget* FormHome1::CreaFrame2() {
@@ -349,15 +357,7 @@ QWidget* FormHome1::CreaFrame2() {
         });
     });
 
-    Grd2_ = new VistaGriglia(h_.Grd2);
-    Grd2_->setObjectName(QStringLiteral("Grd2"));
-    Grd2_->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
-    Grd2_->ImpostaClick([this] { zelvano::Grd2_Click(h_); });
-    Grd2_->Modello()->ImpostaSuggerimento([this](int riga, int col) {
-        zelvano::Grd2_MouseMove(h_, riga, col);
-        return h_.Grd2.ToolTipText();
-    });
-    Grd2_->setMinimumHeight(48);
+    Grd2_ = CreaGriglia("Grd2", h_.Grd2, zelvano::Grd2_Click, zelvano::Grd2_MouseMove);
     colonna->addWidget(Grd2_, 1);
     return frame;
 }

@@ -50,6 +50,9 @@ class FormHome1 : public QMainWindow {
     void CreaMenu();
     QWidget* CreaFrame1();
     QWidget* CreaFrame2();
+    VistaGriglia* CreaGriglia(const char* nome, zelvano::Griglia& griglia,
+                              void (*click)(zelvano::StatoHome&),
+                              void (*muove)(zelvano::StatoHome&, int, int));
     void PrimaAttivazione();
     void MostraErrore(const std::string& testo);
 

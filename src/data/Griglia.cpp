@@ -48,10 +48,7 @@ void Griglia::SetCols(int n) {
     for (Colonna& c : colonne_)
         c.celle.resize(static_cast<std::size_t>(righe_));
     colCorrente_ = std::min(colCorrente_, std::max(Cols() - 1, 0));
-    if (Visibile())
-        osservatore_->ColonneCambiate();
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.ColonneCambiate(); });
 }
 
 void Griglia::SetRows(int n) {
@@ -67,10 +64,7 @@ void Griglia::SetRows(int n) {
         rigaCorrente_ = 0;
     if (rigaDaMostrare_ >= n)
         rigaDaMostrare_ = 0;
-    if (Visibile())
-        osservatore_->RigheCambiate(prima, n);
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.RigheCambiate(prima, n); });
 }
 
 const std::string& Griglia::ColKey(int col) const {
@@ -94,10 +88,7 @@ int Griglia::ColWidth(int col) const {
 
 void Griglia::SetColWidth(int col, int twips) {
     colonne_.at(col).larghezza = twips;
-    if (Visibile())
-        osservatore_->ColonneCambiate();
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.ColonneCambiate(); });
 }
 
 bool Griglia::ColHidden(int col) const {
@@ -106,10 +97,7 @@ bool Griglia::ColHidden(int col) const {
 
 void Griglia::SetColHidden(int col, bool nascosta) {
     colonne_.at(col).nascosta = nascosta;
-    if (Visibile())
-        osservatore_->ColonneCambiate();
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.ColonneCambiate(); });
 }
 
 const std::string& Griglia::TextMatrix(int riga, int col) const {
@@ -118,12 +106,12 @@ const std::string& Griglia::TextMatrix(int riga, int col) const {
 
 void Griglia::SetTextMatrix(int riga, int col, std::string testo) {
     colonne_.at(col).celle.at(riga) = std::move(testo);
-    if (!Visibile())
-        sporca_ = true;
-    else if (riga == 0)
-        osservatore_->ColonneCambiate();
-    else
-        osservatore_->CellaCambiata(riga, col);
+    Avvisa([&](OsservatoreGriglia& o) {
+        if (riga == 0)
+            o.ColonneCambiate();
+        else
+            o.CellaCambiata(riga, col);
+    });
 }
 
 const std::string& Griglia::Testo(int riga, std::string_view chiave) const {
@@ -145,10 +133,7 @@ void Griglia::SetCellBackColor(int riga, int col, uint32_t colore) {
     if (c.colori.empty())
         c.colori.assign(static_cast<std::size_t>(righe_), Bianco);
     c.colori.at(riga) = colore;
-    if (Visibile())
-        osservatore_->CellaCambiata(riga, col);
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.CellaCambiata(riga, col); });
 }
 
 void Griglia::SetRedraw(bool attivo) {
@@ -165,10 +150,7 @@ void Griglia::SetRedraw(bool attivo) {
 
 void Griglia::SetRow(int riga) {
     rigaCorrente_ = std::clamp(riga, 0, std::max(righe_ - 1, 0));
-    if (Visibile())
-        osservatore_->RigaCorrenteCambiata(rigaCorrente_);
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.RigaCorrenteCambiata(rigaCorrente_); });
 }
 
 void Griglia::SetCol(int col) {
@@ -210,10 +192,7 @@ void Griglia::Sort(int ordine) {
         const auto it = std::find(ordineRighe.begin(), ordineRighe.end(), rigaCorrente_);
         rigaCorrente_ = static_cast<int>(it - ordineRighe.begin()) + 1;
     }
-    if (Visibile())
-        osservatore_->Riordinata();
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.Riordinata(); });
 }
 
 void Griglia::OrdinaUtente(int col, int ordine) {
@@ -229,10 +208,7 @@ void Griglia::SpostaColonnaUtente(int da, int a) {
     Colonna c = std::move(colonne_[da]);
     colonne_.erase(colonne_.begin() + da);
     colonne_.insert(colonne_.begin() + a, std::move(c));
-    if (Visibile())
-        osservatore_->Ridisegna();
-    else
-        sporca_ = true;
+    Avvisa([&](OsservatoreGriglia& o) { o.Ridisegna(); });
     if (AfterMoveColumn)
         AfterMoveColumn();
 }

@@ -95,6 +95,13 @@ class Griglia {
         std::vector<uint32_t> colori; // empty until a colour is set
     };
     bool Visibile() const { return ridisegno_ && osservatore_ != nullptr; }
+    // Tells the screen now, or marks the grid for one redraw when drawing resumes.
+    template <class F> void Avvisa(F avviso) {
+        if (Visibile())
+            avviso(*osservatore_);
+        else
+            sporca_ = true;
+    }
 
     std::vector<Colonna> colonne_;
     int righe_ = 0;

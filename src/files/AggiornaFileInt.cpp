@@ -7,37 +7,11 @@
 #include "files/LettoreRighe.h"
 #include "files/ScritturaSicura.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace zelvano {
 
 namespace {
-std::string LeggiTutto(const std::string& percorso) {
-    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        LanciaErroreFile("leggere", percorso, errno);
-    std::string dati;
-    char buf[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int errore = errno;
-            ::close(fd);
-            LanciaErroreFile("leggere", percorso, errore);
-        }
-        if (n == 0)
-            break;
-        dati.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return dati;
-}
-
 // Columns 83-112 take the new code; the line keeps its length, so a short line takes only
 // what fits and a line that ends before column 83 stays as it is.
 void ScriviCodice(std::string& riga, const std::string& codice) {
@@ -64,10 +38,11 @@ bool AggiornaFileInt(StatoHome& h) {
                        " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
         return false;
     }
-    try {
-        ScriviFileSicuro(copia, LeggiTutto(h.FileInt));
-    } catch (const ErroreFile& e) {
-        h.pf.Messaggio(e.what());
+    std::error_code errore;
+    std::filesystem::copy_file(h.FileInt, copia, std::filesystem::copy_options::overwrite_existing,
+                               errore);
+    if (errore) {
+        h.pf.Messaggio(TestoErroreFile("scrivere", copia, errore.value()));
         return false;
     }
 
@@ -87,7 +62,7 @@ bool AggiornaFileInt(StatoHome& h) {
                        "\xE8 in " + Cp1252DaUtf8(copia));
         return false;
     }
-    std::remove(copia.c_str());
+    std::filesystem::remove(copia, errore);
     return true;
 }
 

@@ -93,13 +93,17 @@ void CaricaFileInt(StatoHome& h, TabellaLetta&& t) {
 void CaricaFileProd(StatoHome& h, TabellaLetta&& t) {
     h.NomeFileProd = NomeSenzaCartella(h.FileProd);
     Sostituisci(h.ArtProd, h.NumProd, h.DimProd, std::move(t));
-    h.CdProdU.Azzera();
-    h.DescrU.Azzera();
+    RicostruisciMaiuscoli(h);
+}
+
+void RicostruisciMaiuscoli(StatoHome& h) {
     std::size_t codici = 0, descrizioni = 0;
     for (int32_t j = 1; j <= h.NumProd; ++j) {
         codici += h.ArtProd[j].CdProd.size();
         descrizioni += h.ArtProd[j].Descr.size();
     }
+    h.CdProdU.Azzera();
+    h.DescrU.Azzera();
     h.CdProdU.Riserva(static_cast<std::size_t>(h.NumProd), codici);
     h.DescrU.Riserva(static_cast<std::size_t>(h.NumProd), descrizioni);
     for (int32_t j = 1; j <= h.NumProd; ++j) {

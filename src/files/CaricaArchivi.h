@@ -32,6 +32,10 @@ TabellaLetta LeggiFileProd(const std::string& percorso, int32_t dimAttuale);
 void CaricaFileInt(StatoHome& h, TabellaLetta&& t);
 void CaricaFileProd(StatoHome& h, TabellaLetta&& t);
 
+// The upper-cased catalogue codes and descriptions the filter searches, made anew from
+// ArtProd.
+void RicostruisciMaiuscoli(StatoHome& h);
+
 // Appends one catalogue line as record NumProd + 1.
 void InserisciRiga(StatoHome& h, std::string_view rec);
 

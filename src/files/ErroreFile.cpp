@@ -7,9 +7,13 @@
 
 namespace zelvano {
 
+std::string TestoErroreFile(const std::string& azione, const std::string& percorso, int errore) {
+    return "Impossibile " + azione + " il file " + Cp1252DaUtf8(percorso) + ": " +
+           Cp1252DaUtf8(std::strerror(errore));
+}
+
 void LanciaErroreFile(const std::string& azione, const std::string& percorso, int errore) {
-    throw ErroreFile("Impossibile " + azione + " il file " + Cp1252DaUtf8(percorso) + ": " +
-                     Cp1252DaUtf8(std::strerror(errore)));
+    throw ErroreFile(TestoErroreFile(azione, percorso, errore));
 }
 
 bool FileEsiste(const std::string& percorso) {

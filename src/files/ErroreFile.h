@@ -12,6 +12,7 @@ class ErroreFile : public std::runtime_error {
 };
 
 // "Impossibile <azione> il file <percorso>: <reason from errno>".
+std::string TestoErroreFile(const std::string& azione, const std::string& percorso, int errore);
 [[noreturn]] void LanciaErroreFile(const std::string& azione, const std::string& percorso,
                                    int errore);
 

@@ -126,13 +126,7 @@ void LeggiArchivi(StatoHome& h) {
     {
         OccupatoDurante occupato(h.pf);
         CaricaFileInt(h, std::move(tabInt));
-    }
-    {
-        OccupatoDurante occupato(h.pf);
         CaricaFileProd(h, std::move(tabProd));
-    }
-    {
-        OccupatoDurante occupato(h.pf);
         ApplicaFileOutput(h, righeOut);
     }
     if (h.FileOutVuoto)

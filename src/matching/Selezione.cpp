@@ -36,11 +36,14 @@ void CercaSuccessivo(StatoHome& h) {
     }
 }
 
-void CercaPrimoDaAbbinare(StatoHome& h) {
+namespace {
+// The nearest row, one way or the other, whose state is still empty; the rows are read in
+// the order the grid shows them.
+void CercaDaAbbinare(StatoHome& h, int passo, const char* nessuno) {
     const int cStato = h.grd1.ColIndex("STATO");
-    for (int r = h.RigaGrd1 + 1;; ++r) {
-        if (r >= h.grd1.Rows()) {
-            h.pf.Messaggio("Nessun articolo successivo da associare");
+    for (int r = h.RigaGrd1 + passo;; r += passo) {
+        if (r <= 0 || r >= h.grd1.Rows()) {
+            h.pf.Messaggio(nessuno);
             return;
         }
         if (Trim(h.grd1.TextMatrix(r, cStato)).empty()) {
@@ -50,20 +53,14 @@ void CercaPrimoDaAbbinare(StatoHome& h) {
         }
     }
 }
+} // namespace
+
+void CercaPrimoDaAbbinare(StatoHome& h) {
+    CercaDaAbbinare(h, 1, "Nessun articolo successivo da associare");
+}
 
 void CercaPrecDaAbbinare(StatoHome& h) {
-    const int cStato = h.grd1.ColIndex("STATO");
-    for (int r = h.RigaGrd1 - 1;; --r) {
-        if (r <= 0) {
-            h.pf.Messaggio("Nessun articolo precedente da associare");
-            return;
-        }
-        if (Trim(h.grd1.TextMatrix(r, cStato)).empty()) {
-            h.RigaGrd1 = r;
-            AttivaSelezione1(h);
-            return;
-        }
-    }
+    CercaDaAbbinare(h, -1, "Nessun articolo precedente da associare");
 }
 
 void grd1_Click(StatoHome& h) {

@@ -2,28 +2,17 @@
 
 #include "data/StatoHome.h"
 #include "data/Testo.h"
+#include "files/CaricaArchivi.h"
 #include "files/LayoutGriglie.h"
 #include "search/FiltroProd.h"
 
 namespace zelvano {
 
-namespace {
-// The upper-cased texts follow ArtProd through loads and copies; rebuilt here should a
-// table have been filled some other way.
-void AllineaMaiuscoli(StatoHome& h) {
-    if (h.CdProdU.Conta() == h.NumProd && h.DescrU.Conta() == h.NumProd)
-        return;
-    h.CdProdU.Azzera();
-    h.DescrU.Azzera();
-    for (int32_t j = 1; j <= h.NumProd; ++j) {
-        h.CdProdU.Aggiungi(h.ArtProd[j].CdProd);
-        h.DescrU.Aggiungi(h.ArtProd[j].Descr);
-    }
-}
-} // namespace
-
 void CaricaGrid2(StatoHome& h) {
-    AllineaMaiuscoli(h);
+    // Loads and copies keep the upper-cased texts in step; a table filled any other way
+    // gets them here.
+    if (h.CdProdU.Conta() != h.NumProd || h.DescrU.Conta() != h.NumProd)
+        RicostruisciMaiuscoli(h);
     h.PCdProdSel = 0;
     h.RigaGrd2 = 0;
     Griglia& g = h.Grd2;
