@@ -13,6 +13,19 @@
 
 namespace zelvano::bench {
 
+// A progress bar nobody looks at.
+class BarraMuta : public BarraProgresso {
+  public:
+    void ImpostaMinimo(float) override {}
+    void ImpostaMassimo(float v) override { massimo_ = v; }
+    float Massimo() const override { return massimo_; }
+    void ImpostaValore(float) override {}
+    void ElaboraEventi() override {}
+
+  private:
+    float massimo_ = 100;
+};
+
 class PiattaformaBench : public Piattaforma {
   public:
     explicit PiattaformaBench(std::string cartellaProgramma)
@@ -21,7 +34,7 @@ class PiattaformaBench : public Piattaforma {
     // Paths handed to the next file dialogs, open or save alike, in order.
     std::deque<std::string> percorsi;
     Risposta risposta = Risposta::No;
-    std::string esitoFrmMsg = "ANN";
+    EsitoScelta esitoFrmMsg = EsitoScelta::Annulla;
     // What the program said, kept so a run can show it went where it should.
     std::vector<std::string> messaggi;
     std::vector<std::string> domande;
@@ -34,9 +47,15 @@ class PiattaformaBench : public Piattaforma {
     }
     std::string ApriFile(const std::string&, const std::string&) override { return Prossimo(); }
     std::string SalvaFile(const std::string&, const std::string&) override { return Prossimo(); }
-    std::string MostraFrmMsg() override { return esitoFrmMsg; }
+    EsitoScelta MostraFrmMsg() override { return esitoFrmMsg; }
     EsitoRicerca MostraRicercaTesto(const std::string&, const std::string&, uint8_t) override {
         return {};
+    }
+    void MostraFrmPrgb(const std::string& Azione,
+                       const std::function<void(BarraProgresso&)>& attivazione) override {
+        BarraMuta barra;
+        if (Azione == "ProvaAbb")
+            attivazione(barra);
     }
     void Occupato(bool) override {}
     void ElaboraEventi() override {}

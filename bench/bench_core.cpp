@@ -5,15 +5,17 @@
 #include "GeneraDati.h"
 #include "PiattaformaBench.h"
 
+#include "data/Abbinamento.h"
 #include "data/StatoHome.h"
 #include "data/Tabelle.h"
 #include "data/Testo.h"
-#include "files/CaricaArchivi.h"
-#include "files/CaricaGrid1.h"
 #include "files/FileOutput.h"
-#include "files/LeggiArchivi.h"
 #include "files/LettoreRighe.h"
 #include "matching/Associazioni.h"
+#include "matching/CaricaArchivi.h"
+#include "matching/CaricaGrid1.h"
+#include "matching/EventiFinestra.h"
+#include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
 #include "matching/Totali.h"
 #include "search/CaricaGrid2.h"
@@ -480,15 +482,7 @@ void AnnullaAssoc_(benchmark::State& state, bool riordinata) {
         const auto t1 = Orologio::now();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
         // The pair back, so every undo finds the same amount of work.
-        h.ArtInt[i].PCdProd = j;
-        h.ArtInt[i].Stato = "A";
-        h.ArtProd[j].PCdInt = i;
-        ++h.NumAssociati;
-        if (!riordinata) {
-            h.grd1.SetTesto(i, "STATO", "A");
-            h.grd1.SetTesto(i, "CDPROD2", h.ArtProd[j].CdProd);
-            h.grd1.SetTesto(i, "PCDPROD", Numero(j));
-        }
+        Collega(h, i, j, Origine::Automatico);
     }
     h.TxtCod.clear();
     ImpostaCoppie(h);

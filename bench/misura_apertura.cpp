@@ -7,7 +7,8 @@
 #include "PiattaformaBench.h"
 
 #include "data/StatoHome.h"
-#include "files/LeggiArchivi.h"
+#include "matching/EventiFinestra.h"
+#include "matching/LeggiArchivi.h"
 
 #include <chrono>
 #include <cstdio>

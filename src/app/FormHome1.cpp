@@ -8,8 +8,9 @@
 
 #include "data/ColonneGriglie.h"
 #include "files/FileOutput.h"
-#include "files/LeggiArchivi.h"
 #include "matching/Associazioni.h"
+#include "matching/EventiFinestra.h"
+#include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 #include "search/Sostituzione.h"
@@ -460,7 +461,6 @@ bool FormHome1::eventFilter(QObject* oggetto, QEvent* evento) {
         const int altezza = elCorpo_->height() - elCorpo_->handleWidth();
         const int sopra = altezza * 19 / 100;
         elCorpo_->setSizes({sopra, altezza - sopra});
-        h_.proporzioniIniziali = false;
     }
     return QMainWindow::eventFilter(oggetto, evento);
 }

@@ -35,12 +35,12 @@ FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent) {
     struct Scelta {
         const char* nome;
         const char* testo;
-        const char* esito;
+        zelvano::EsitoScelta esito;
     };
     const Scelta scelte[] = {
-        {"CmdAnnulla", "Annulla associazione precedente", "ANN"},
-        {"CmdAggiungi", "Aggiungi ulteriore associazione", "DUP"},
-        {"cmdAbbandona", "Abbandona", "ABB"},
+        {"CmdAnnulla", "Annulla associazione precedente", zelvano::EsitoScelta::Annulla},
+        {"CmdAggiungi", "Aggiungi ulteriore associazione", zelvano::EsitoScelta::Aggiungi},
+        {"cmdAbbandona", "Abbandona", zelvano::EsitoScelta::Abbandona},
     };
     // Three tall buttons side by side, as designed (1815 x 735 twips), taller where the
     // font needs more lines.
@@ -54,7 +54,7 @@ FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent) {
         b->setFixedWidth(Twips(1815));
         b->setFixedHeight(std::max(Twips(735), b->sizeHint().height()));
         pulsanti->addWidget(b);
-        const char* esito = s.esito;
+        const zelvano::EsitoScelta esito = s.esito;
         connect(b, &QPushButton::clicked, this, [this, esito] { Scegli(esito); });
     }
     auto* tutto = new QVBoxLayout(this);
@@ -65,7 +65,7 @@ FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent) {
     tutto->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void FrmMsg::Scegli(const char* esito) {
+void FrmMsg::Scegli(zelvano::EsitoScelta esito) {
     esito_ = esito;
     accept();
 }

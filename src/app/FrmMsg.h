@@ -3,20 +3,20 @@
 // pair ("ANN"), add a further pair through a copy of the catalogue line ("DUP"), or give up
 // ("ABB"). Closing it any other way gives up too.
 
-#include <QDialog>
+#include "data/Piattaforma.h"
 
-#include <string>
+#include <QDialog>
 
 class FrmMsg : public QDialog {
     Q_OBJECT
   public:
     explicit FrmMsg(QWidget* parent = nullptr);
-    const std::string& Esito() const { return esito_; }
+    zelvano::EsitoScelta Esito() const { return esito_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Scegli(const char* esito);
-    std::string esito_ = "ABB";
+    void Scegli(zelvano::EsitoScelta esito);
+    zelvano::EsitoScelta esito_ = zelvano::EsitoScelta::Abbandona;
 };

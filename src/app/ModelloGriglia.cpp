@@ -163,10 +163,21 @@ void ModelloGriglia::MostraRiga(int riga) {
     emit rigaDaMostrare(riga);
 }
 
-void ModelloGriglia::Riordinata() {
-    // The grid does not say where each row went; the rows stay where Qt knows them and the
-    // view follows the core's current row afterwards.
+void ModelloGriglia::Riordinata(const std::vector<int>& vecchia) {
+    // Grid row r now shows what row vecchia[r] showed: the selection and every other
+    // persistent index move with their rows.
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> nuova(vecchia.size(), 0);
+    for (std::size_t r = 0; r < vecchia.size(); ++r)
+        nuova[static_cast<std::size_t>(vecchia[r])] = static_cast<int>(r);
+    const QModelIndexList prima = persistentIndexList();
+    QModelIndexList dopo;
+    dopo.reserve(prima.size());
+    for (const QModelIndex& i : prima) {
+        const auto riga = static_cast<std::size_t>(i.row() + 1);
+        dopo << (riga < nuova.size() ? index(nuova[riga] - 1, i.column()) : i);
+    }
+    changePersistentIndexList(prima, dopo);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     emit riordinata();
 }

@@ -37,7 +37,7 @@ class ModelloGriglia : public QAbstractTableModel, public zelvano::OsservatoreGr
     void ColonneCambiate() override;
     void RigaCorrenteCambiata(int riga) override;
     void MostraRiga(int riga) override;
-    void Riordinata() override;
+    void Riordinata(const std::vector<int>& vecchia) override;
 
   signals:
     // For the view: keys, widths or hidden flags may differ (also after every reset).

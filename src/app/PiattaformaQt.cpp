@@ -3,6 +3,7 @@
 #include "app/Cp1252Qt.h"
 #include "app/FRicercaTesto.h"
 #include "app/FrmMsg.h"
+#include "app/FrmPrgb.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,7 +95,7 @@ std::string PiattaformaQt::SalvaFile(const std::string& titolo, const std::strin
     return DialogoFile(titolo, filtro, true);
 }
 
-std::string PiattaformaQt::MostraFrmMsg() {
+zelvano::EsitoScelta PiattaformaQt::MostraFrmMsg() {
     PrimaDiMostrare();
     FrmMsg dialogo(finestra_);
     dialogo.exec();
@@ -108,6 +109,15 @@ zelvano::EsitoRicerca PiattaformaQt::MostraRicercaTesto(const std::string& trova
     FRicercaTesto dialogo(trova, sostituisci, modo, finestra_);
     dialogo.exec();
     return dialogo.Esito();
+}
+
+void PiattaformaQt::MostraFrmPrgb(
+    const std::string& Azione, const std::function<void(zelvano::BarraProgresso&)>& attivazione) {
+    PrimaDiMostrare();
+    FrmPrgb finestra(attivazione, finestra_);
+    finestra.Azione = Azione;
+    finestra.exec();
+    finestra.RilanciaErrore();
 }
 
 void PiattaformaQt::Occupato(bool occupato) {

@@ -1,6 +1,7 @@
 #pragma once
 // The core's window system, made of Qt dialogs: message boxes titled "Zelvano", Qt's own
-// file dialogs, the choice dialog and the find-and-replace window, the busy pointer.
+// file dialogs, the choice dialog, the find-and-replace and progress windows, the busy
+// pointer.
 
 #include "data/Piattaforma.h"
 
@@ -21,9 +22,11 @@ class PiattaformaQt : public zelvano::Piattaforma {
     zelvano::Risposta Domanda(const std::string& testo, bool conAnnulla) override;
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
-    std::string MostraFrmMsg() override;
+    zelvano::EsitoScelta MostraFrmMsg() override;
     zelvano::EsitoRicerca MostraRicercaTesto(const std::string& trova,
                                              const std::string& sostituisci, uint8_t modo) override;
+    void MostraFrmPrgb(const std::string& Azione,
+                       const std::function<void(zelvano::BarraProgresso&)>& attivazione) override;
     void Occupato(bool occupato) override;
     void ElaboraEventi() override;
     std::string CartellaProgramma() override;

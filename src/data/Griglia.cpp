@@ -6,60 +6,89 @@
 #include <algorithm>
 #include <charconv>
 #include <numeric>
-#include <optional>
+#include <stdexcept>
 
 namespace zelvano {
 
 namespace {
-const std::string Vuoto;
-
-std::optional<double> ComeNumero(std::string_view t) {
+// A cell's text as a number, for the generic comparison: a decimal number with optional
+// blanks around it, never "inf" or "nan", which would not order.
+bool ComeNumero(std::string_view t, double& valore) {
     t = Trim(t);
-    if (t.empty())
-        return std::nullopt;
-    double v = 0;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size())
-        return std::nullopt;
-    return v;
+    const std::size_t primo = !t.empty() && t[0] == '-' ? 1 : 0;
+    if (t.size() <= primo || !((t[primo] >= '0' && t[primo] <= '9') || t[primo] == '.'))
+        return false;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), valore);
+    return r.ec == std::errc() && r.ptr == t.data() + t.size();
 }
 
-// Numbers before text, numbers by value, text without regard to case.
-int Confronta(std::string_view a, std::string_view b) {
-    const auto na = ComeNumero(a);
-    const auto nb = ComeNumero(b);
-    if (na && nb)
-        return *na < *nb ? -1 : (*nb < *na ? 1 : 0);
-    if (na || nb)
-        return na ? -1 : 1;
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto ca = MaiuscolaCp1252(static_cast<unsigned char>(a[i]));
-        const auto cb = MaiuscolaCp1252(static_cast<unsigned char>(b[i]));
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (b.size() < a.size() ? 1 : 0);
-}
+// One row's sort key, computed once per sort: a number, or the upper-cased text.
+struct ChiaveRiga {
+    double numero = 0;
+    std::size_t inizio = 0, lunghezza = 0;
+    bool eNumero = false;
+};
 } // namespace
+
+void Griglia::SetSorgente(const SorgenteRighe* sorgente) {
+    sorgente_ = sorgente;
+    for (Colonna& c : colonne_)
+        Risolvi(c);
+    Avvisa([](OsservatoreGriglia& o) { o.Ridisegna(); });
+}
+
+void Griglia::Risolvi(Colonna& c) const {
+    c.campo = sorgente_ == nullptr ? -1 : sorgente_->Campo(c.chiave);
+}
+
+Griglia::Colonna& Griglia::Col(int col) {
+    return colonne_.at(static_cast<std::size_t>(col));
+}
+
+const Griglia::Colonna& Griglia::Col(int col) const {
+    return colonne_.at(static_cast<std::size_t>(col));
+}
 
 void Griglia::SetCols(int n) {
     colonne_.resize(static_cast<std::size_t>(std::max(n, 0)));
-    for (Colonna& c : colonne_)
-        c.celle.resize(static_cast<std::size_t>(righe_));
     colCorrente_ = std::min(colCorrente_, std::max(Cols() - 1, 0));
     Avvisa([&](OsservatoreGriglia& o) { o.ColonneCambiate(); });
 }
 
+void Griglia::DimenticaRighe(int da) {
+    for (Colonna& c : colonne_) {
+        std::erase_if(c.scritte, [da](const auto& e) { return e.first >= da; });
+        std::erase_if(c.colori, [da](const auto& e) { return e.first >= da; });
+    }
+}
+
+void Griglia::RicostruisciRigaDi() {
+    std::fill(rigaDi_.begin(), rigaDi_.end(), 0);
+    // Backwards, so that a record shown twice answers with its first row.
+    for (int r = Rows() - 1; r >= 1; --r) {
+        const int32_t k = record_[static_cast<std::size_t>(r)];
+        if (k <= 0)
+            continue;
+        if (static_cast<std::size_t>(k) >= rigaDi_.size())
+            rigaDi_.resize(static_cast<std::size_t>(k) + 1, 0);
+        rigaDi_[static_cast<std::size_t>(k)] = r;
+    }
+}
+
 void Griglia::SetRows(int n) {
     n = std::max(n, 0);
-    const int prima = righe_;
-    righe_ = n;
-    for (Colonna& c : colonne_) {
-        c.celle.resize(static_cast<std::size_t>(n));
-        if (!c.colori.empty())
-            c.colori.resize(static_cast<std::size_t>(n), Bianco);
+    const int prima = Rows();
+    if (n < prima) {
+        DimenticaRighe(n);
+        // The common case, back to the header row, clears the index without a scan.
+        for (int r = n; r < prima; ++r) {
+            const int32_t k = record_[static_cast<std::size_t>(r)];
+            if (k > 0 && static_cast<std::size_t>(k) < rigaDi_.size() &&
+                rigaDi_[static_cast<std::size_t>(k)] == r)
+                rigaDi_[static_cast<std::size_t>(k)] = 0;
+        }
     }
+    record_.resize(static_cast<std::size_t>(n), 0);
     if (rigaCorrente_ >= n)
         rigaCorrente_ = 0;
     if (rigaDaMostrare_ >= n)
@@ -67,12 +96,74 @@ void Griglia::SetRows(int n) {
     Avvisa([&](OsservatoreGriglia& o) { o.RigheCambiate(prima, n); });
 }
 
+void Griglia::ImpostaRecord(std::vector<int32_t> record) {
+    const int prima = Rows();
+    for (Colonna& c : colonne_) {
+        c.scritte.clear();
+        c.colori.clear();
+    }
+    for (int r = 1; r < prima; ++r) {
+        const int32_t k = record_[static_cast<std::size_t>(r)];
+        if (k > 0 && static_cast<std::size_t>(k) < rigaDi_.size())
+            rigaDi_[static_cast<std::size_t>(k)] = 0;
+    }
+    record.insert(record.begin(), 0);
+    record_ = std::move(record);
+    for (int r = Rows() - 1; r >= 1; --r) {
+        const int32_t k = record_[static_cast<std::size_t>(r)];
+        if (k <= 0)
+            continue;
+        if (static_cast<std::size_t>(k) >= rigaDi_.size())
+            rigaDi_.resize(static_cast<std::size_t>(k) + 1, 0);
+        rigaDi_[static_cast<std::size_t>(k)] = r;
+    }
+    rigaCorrente_ = 0;
+    rigaDaMostrare_ = 0;
+    Avvisa([](OsservatoreGriglia& o) { o.Ridisegna(); });
+}
+
+void Griglia::AggiungiRiga(int32_t record) {
+    if (Rows() == 0)
+        record_.push_back(0);
+    const int prima = Rows();
+    record_.push_back(record);
+    if (record > 0) {
+        if (static_cast<std::size_t>(record) >= rigaDi_.size())
+            rigaDi_.resize(static_cast<std::size_t>(record) + 1, 0);
+        if (rigaDi_[static_cast<std::size_t>(record)] == 0)
+            rigaDi_[static_cast<std::size_t>(record)] = prima;
+    }
+    Avvisa([&](OsservatoreGriglia& o) { o.RigheCambiate(prima, prima + 1); });
+}
+
+int32_t Griglia::Record(int riga) const {
+    if (riga < 1 || riga >= Rows())
+        return 0;
+    return record_[static_cast<std::size_t>(riga)];
+}
+
+int Griglia::RigaDi(int32_t record) const {
+    if (record < 1 || static_cast<std::size_t>(record) >= rigaDi_.size())
+        return 0;
+    return rigaDi_[static_cast<std::size_t>(record)];
+}
+
+void Griglia::Rinfresca(int riga, std::string_view chiave) {
+    const int col = ColIndex(chiave);
+    if (col < 0 || riga < 1 || riga >= Rows())
+        return;
+    Col(col).scritte.erase(riga);
+    Avvisa([&](OsservatoreGriglia& o) { o.CellaCambiata(riga, col); });
+}
+
 const std::string& Griglia::ColKey(int col) const {
-    return colonne_.at(col).chiave;
+    return Col(col).chiave;
 }
 
 void Griglia::SetColKey(int col, std::string chiave) {
-    colonne_.at(col).chiave = std::move(chiave);
+    Colonna& c = Col(col);
+    c.chiave = std::move(chiave);
+    Risolvi(c);
 }
 
 int Griglia::ColIndex(std::string_view chiave) const {
@@ -83,40 +174,72 @@ int Griglia::ColIndex(std::string_view chiave) const {
 }
 
 int Griglia::ColWidth(int col) const {
-    return colonne_.at(col).larghezza;
+    return Col(col).larghezza;
 }
 
 void Griglia::SetColWidth(int col, int twips) {
-    colonne_.at(col).larghezza = twips;
+    Col(col).larghezza = twips;
     Avvisa([&](OsservatoreGriglia& o) { o.ColonneCambiate(); });
 }
 
 bool Griglia::ColHidden(int col) const {
-    return colonne_.at(col).nascosta;
+    return Col(col).nascosta;
 }
 
 void Griglia::SetColHidden(int col, bool nascosta) {
-    colonne_.at(col).nascosta = nascosta;
+    Col(col).nascosta = nascosta;
     Avvisa([&](OsservatoreGriglia& o) { o.ColonneCambiate(); });
 }
 
-const std::string& Griglia::TextMatrix(int riga, int col) const {
-    return colonne_.at(col).celle.at(riga);
+void Griglia::Valore(int riga, const Colonna& c, std::string& out) const {
+    if (riga == 0) {
+        out += c.titolo;
+        return;
+    }
+    if (!c.scritte.empty()) {
+        const auto it = c.scritte.find(riga);
+        if (it != c.scritte.end()) {
+            out += it->second;
+            return;
+        }
+    }
+    const int32_t k = record_[static_cast<std::size_t>(riga)];
+    if (c.campo >= 0 && k > 0)
+        sorgente_->Accoda(k, c.campo, out);
+}
+
+std::string Griglia::TextMatrix(int riga, int col) const {
+    const Colonna& c = Col(col);
+    if (riga < 0 || riga >= Rows())
+        throw std::out_of_range("Griglia::TextMatrix");
+    std::string out;
+    Valore(riga, c, out);
+    return out;
 }
 
 void Griglia::SetTextMatrix(int riga, int col, std::string testo) {
-    colonne_.at(col).celle.at(riga) = std::move(testo);
-    Avvisa([&](OsservatoreGriglia& o) {
-        if (riga == 0)
-            o.ColonneCambiate();
-        else
-            o.CellaCambiata(riga, col);
-    });
+    Colonna& c = Col(col);
+    if (riga < 0 || riga >= Rows())
+        throw std::out_of_range("Griglia::SetTextMatrix");
+    if (riga == 0) {
+        c.titolo = std::move(testo);
+        Avvisa([](OsservatoreGriglia& o) { o.ColonneCambiate(); });
+        return;
+    }
+    std::string delRecord;
+    const int32_t k = record_[static_cast<std::size_t>(riga)];
+    if (c.campo >= 0 && k > 0)
+        sorgente_->Accoda(k, c.campo, delRecord);
+    if (testo == delRecord)
+        c.scritte.erase(riga);
+    else
+        c.scritte[riga] = std::move(testo);
+    Avvisa([&](OsservatoreGriglia& o) { o.CellaCambiata(riga, col); });
 }
 
-const std::string& Griglia::Testo(int riga, std::string_view chiave) const {
+std::string Griglia::Testo(int riga, std::string_view chiave) const {
     const int col = ColIndex(chiave);
-    return col < 0 ? Vuoto : TextMatrix(riga, col);
+    return col < 0 ? std::string() : TextMatrix(riga, col);
 }
 
 void Griglia::SetTesto(int riga, std::string_view chiave, std::string testo) {
@@ -124,15 +247,19 @@ void Griglia::SetTesto(int riga, std::string_view chiave, std::string testo) {
 }
 
 uint32_t Griglia::CellBackColor(int riga, int col) const {
-    const Colonna& c = colonne_.at(col);
-    return c.colori.empty() ? Bianco : c.colori.at(riga);
+    const Colonna& c = Col(col);
+    const auto it = c.colori.find(riga);
+    return it == c.colori.end() ? Bianco : it->second;
 }
 
 void Griglia::SetCellBackColor(int riga, int col, uint32_t colore) {
-    Colonna& c = colonne_.at(col);
-    if (c.colori.empty())
-        c.colori.assign(static_cast<std::size_t>(righe_), Bianco);
-    c.colori.at(riga) = colore;
+    Colonna& c = Col(col);
+    if (riga < 0 || riga >= Rows())
+        throw std::out_of_range("Griglia::SetCellBackColor");
+    if (colore == Bianco)
+        c.colori.erase(riga);
+    else
+        c.colori[riga] = colore;
     Avvisa([&](OsservatoreGriglia& o) { o.CellaCambiata(riga, col); });
 }
 
@@ -149,7 +276,7 @@ void Griglia::SetRedraw(bool attivo) {
 }
 
 void Griglia::SetRow(int riga) {
-    rigaCorrente_ = std::clamp(riga, 0, std::max(righe_ - 1, 0));
+    rigaCorrente_ = std::clamp(riga, 0, std::max(Rows() - 1, 0));
     Avvisa([&](OsservatoreGriglia& o) { o.RigaCorrenteCambiata(rigaCorrente_); });
 }
 
@@ -165,34 +292,65 @@ void Griglia::ShowCell(int riga, int) {
 }
 
 void Griglia::Sort(int ordine) {
-    if (righe_ <= 2 || colCorrente_ >= Cols() ||
+    const int righe = Rows();
+    if (righe <= 2 || colCorrente_ >= Cols() ||
         (ordine != OrdineCrescente && ordine != OrdineDecrescente))
         return;
-    const std::vector<std::string>& chiavi = colonne_[colCorrente_].celle;
-    std::vector<int> ordineRighe(static_cast<std::size_t>(righe_ - 1));
-    std::iota(ordineRighe.begin(), ordineRighe.end(), 1);
-    std::stable_sort(ordineRighe.begin(), ordineRighe.end(), [&](int a, int b) {
-        const int c = Confronta(chiavi[a], chiavi[b]);
-        return ordine == OrdineCrescente ? c < 0 : c > 0;
-    });
-    for (Colonna& col : colonne_) {
-        std::vector<std::string> nuove(col.celle.size());
-        nuove[0] = std::move(col.celle[0]);
-        for (std::size_t r = 0; r < ordineRighe.size(); ++r)
-            nuove[r + 1] = std::move(col.celle[ordineRighe[r]]);
-        col.celle = std::move(nuove);
-        if (!col.colori.empty()) {
-            std::vector<uint32_t> colori(col.colori.size(), Bianco);
-            for (std::size_t r = 0; r < ordineRighe.size(); ++r)
-                colori[r + 1] = col.colori[ordineRighe[r]];
-            col.colori = std::move(colori);
+    const Colonna& c = colonne_[static_cast<std::size_t>(colCorrente_)];
+    // Each row's key once: numbers as numbers, text upper-cased into one buffer.
+    std::vector<ChiaveRiga> chiavi(static_cast<std::size_t>(righe));
+    std::string testi, cella;
+    for (int r = 1; r < righe; ++r) {
+        cella.clear();
+        Valore(r, c, cella);
+        ChiaveRiga& k = chiavi[static_cast<std::size_t>(r)];
+        k.eNumero = ComeNumero(cella, k.numero);
+        if (!k.eNumero) {
+            k.inizio = testi.size();
+            k.lunghezza = cella.size();
+            for (char ch : cella)
+                testi += static_cast<char>(MaiuscolaCp1252(static_cast<unsigned char>(ch)));
         }
     }
-    if (rigaCorrente_ > 0) {
-        const auto it = std::find(ordineRighe.begin(), ordineRighe.end(), rigaCorrente_);
-        rigaCorrente_ = static_cast<int>(it - ordineRighe.begin()) + 1;
+    const std::string_view tutti(testi);
+    // Numbers before text, numbers by value, text without regard to case.
+    const auto confronta = [&](int a, int b) {
+        const ChiaveRiga& ka = chiavi[static_cast<std::size_t>(a)];
+        const ChiaveRiga& kb = chiavi[static_cast<std::size_t>(b)];
+        if (ka.eNumero && kb.eNumero)
+            return ka.numero < kb.numero ? -1 : (kb.numero < ka.numero ? 1 : 0);
+        if (ka.eNumero || kb.eNumero)
+            return ka.eNumero ? -1 : 1;
+        return tutti.substr(ka.inizio, ka.lunghezza).compare(tutti.substr(kb.inizio, kb.lunghezza));
+    };
+    std::vector<int> vecchia(static_cast<std::size_t>(righe));
+    std::iota(vecchia.begin(), vecchia.end(), 0);
+    std::stable_sort(vecchia.begin() + 1, vecchia.end(), [&](int a, int b) {
+        const int v = confronta(a, b);
+        return ordine == OrdineCrescente ? v < 0 : v > 0;
+    });
+
+    std::vector<int> nuova(static_cast<std::size_t>(righe));
+    for (int r = 0; r < righe; ++r)
+        nuova[static_cast<std::size_t>(vecchia[static_cast<std::size_t>(r)])] = r;
+    std::vector<int32_t> record(record_.size());
+    for (int r = 0; r < righe; ++r)
+        record[static_cast<std::size_t>(r)] = record_[static_cast<std::size_t>(vecchia[r])];
+    record_ = std::move(record);
+    for (Colonna& col : colonne_) {
+        std::unordered_map<int, std::string> scritte;
+        for (auto& [r, t] : col.scritte)
+            scritte.emplace(nuova[static_cast<std::size_t>(r)], std::move(t));
+        col.scritte = std::move(scritte);
+        std::unordered_map<int, uint32_t> colori;
+        for (const auto& [r, v] : col.colori)
+            colori.emplace(nuova[static_cast<std::size_t>(r)], v);
+        col.colori = std::move(colori);
     }
-    Avvisa([&](OsservatoreGriglia& o) { o.Riordinata(); });
+    RicostruisciRigaDi();
+    if (rigaCorrente_ > 0)
+        rigaCorrente_ = nuova[static_cast<std::size_t>(rigaCorrente_)];
+    Avvisa([&](OsservatoreGriglia& o) { o.Riordinata(vecchia); });
 }
 
 void Griglia::OrdinaUtente(int col, int ordine) {
@@ -205,7 +363,7 @@ void Griglia::OrdinaUtente(int col, int ordine) {
 void Griglia::SpostaColonnaUtente(int da, int a) {
     if (da < 0 || a < 0 || da >= Cols() || a >= Cols() || da == a)
         return;
-    Colonna c = std::move(colonne_[da]);
+    Colonna c = std::move(colonne_[static_cast<std::size_t>(da)]);
     colonne_.erase(colonne_.begin() + da);
     colonne_.insert(colonne_.begin() + a, std::move(c));
     Avvisa([&](OsservatoreGriglia& o) { o.Ridisegna(); });
@@ -216,7 +374,7 @@ void Griglia::SpostaColonnaUtente(int da, int a) {
 void Griglia::RidimensionaUtente(int col, int twips) {
     if (col < 0 || col >= Cols())
         return;
-    colonne_[col].larghezza = twips; // the screen already shows the new width
+    Col(col).larghezza = twips; // the screen already shows the new width
     if (AfterUserResize)
         AfterUserResize();
 }

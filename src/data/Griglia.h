@@ -1,15 +1,30 @@
 #pragma once
-// The grid component behind grd1 and Grd2: keyed columns of text cells, row 0 holding the
-// captions. The screen shows it through an observer and forwards the user's sort, column
-// move and resize back to it; the program reacts through the After* callbacks.
+// The grid component behind grd1 and Grd2: keyed columns over rows that each show one
+// record. A cell shows its record's field, read when asked; what a procedure writes into
+// a cell that differs from the record (the codes of a replacement waiting for its answer)
+// is kept beside the row and shown instead. Row 0 holds the captions. The screen shows it
+// through an observer and forwards the user's sort, column move and resize back to it; the
+// program reacts through the After* callbacks.
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zelvano {
+
+// What a row's record shows in each column.
+class SorgenteRighe {
+  public:
+    virtual ~SorgenteRighe() = default;
+    // The field a column with this key shows; -1 when the key names none, and the column
+    // then shows only what is written into it.
+    virtual int Campo(std::string_view chiave) const = 0;
+    // Appends the text of a field of a record (1 and up) to out.
+    virtual void Accoda(int32_t record, int campo, std::string& out) const = 0;
+};
 
 class OsservatoreGriglia {
   public:
@@ -23,8 +38,9 @@ class OsservatoreGriglia {
     virtual void ColonneCambiate() = 0;
     virtual void RigaCorrenteCambiata(int riga) = 0;
     virtual void MostraRiga(int riga) = 0;
-    // Data rows were reordered; the current row moved with its data.
-    virtual void Riordinata() = 0;
+    // Data rows were reordered: row r now shows what row vecchia[r] showed (vecchia[0] is
+    // 0, the header). The current row moved with its data.
+    virtual void Riordinata(const std::vector<int>& vecchia) = 0;
 };
 
 class Griglia {
@@ -36,11 +52,26 @@ class Griglia {
     static constexpr uint32_t Bianco = 0xFFFFFF;
     static constexpr uint32_t Giallo = 65535;
 
+    // The records' side of every cell; without one every cell shows what was written.
+    void SetSorgente(const SorgenteRighe* sorgente);
+
     int Cols() const { return static_cast<int>(colonne_.size()); }
     void SetCols(int n);
-    int Rows() const { return righe_; }
-    // Setting n + 1 appends one empty row n; setting 1 leaves the header row only.
+    int Rows() const { return static_cast<int>(record_.size()); }
+    // Setting n + 1 appends one empty row n, showing no record; setting 1 leaves the header
+    // row only.
     void SetRows(int n);
+
+    // Every data row at once, one per record, in this order; what was written is dropped.
+    void ImpostaRecord(std::vector<int32_t> record);
+    // Appends one row showing a record.
+    void AggiungiRiga(int32_t record);
+    // The record a data row shows; 0 for none (and for the header).
+    int32_t Record(int riga) const;
+    // The first data row showing the record; 0 when none does.
+    int RigaDi(int32_t record) const;
+    // The cell shows its record again: what was written into it is dropped.
+    void Rinfresca(int riga, std::string_view chiave);
 
     const std::string& ColKey(int col) const;
     void SetColKey(int col, std::string chiave);
@@ -51,10 +82,11 @@ class Griglia {
     bool ColHidden(int col) const;
     void SetColHidden(int col, bool nascosta);
 
-    const std::string& TextMatrix(int riga, int col) const;
+    std::string TextMatrix(int riga, int col) const;
+    // A text equal to the record's own value leaves the cell showing the record.
     void SetTextMatrix(int riga, int col, std::string testo);
     // The same by column key; the key must exist.
-    const std::string& Testo(int riga, std::string_view chiave) const;
+    std::string Testo(int riga, std::string_view chiave) const;
     void SetTesto(int riga, std::string_view chiave, std::string testo);
 
     uint32_t CellBackColor(int riga, int col) const;
@@ -89,10 +121,12 @@ class Griglia {
   private:
     struct Colonna {
         std::string chiave;
+        std::string titolo;
         int larghezza = 1000;
         bool nascosta = false;
-        std::vector<std::string> celle;
-        std::vector<uint32_t> colori; // empty until a colour is set
+        int campo = -1;                               // the record field it shows
+        std::unordered_map<int, std::string> scritte; // row -> text differing from the record
+        std::unordered_map<int, uint32_t> colori;     // row -> colour other than white
     };
     bool Visibile() const { return ridisegno_ && osservatore_ != nullptr; }
     // Tells the screen now, or marks the grid for one redraw when drawing resumes.
@@ -102,9 +136,17 @@ class Griglia {
         else
             sporca_ = true;
     }
+    Colonna& Col(int col);
+    const Colonna& Col(int col) const;
+    void Risolvi(Colonna& c) const;
+    void Valore(int riga, const Colonna& c, std::string& out) const;
+    void RicostruisciRigaDi();
+    void DimenticaRighe(int da);
 
     std::vector<Colonna> colonne_;
-    int righe_ = 0;
+    std::vector<int32_t> record_{}; // per row, header included (0)
+    std::vector<int> rigaDi_;       // per record: its first row, 0 = none
+    const SorgenteRighe* sorgente_ = nullptr;
     int rigaCorrente_ = 0;
     int colCorrente_ = 0;
     int rigaDaMostrare_ = 0;

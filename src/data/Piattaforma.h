@@ -4,11 +4,20 @@
 // paths are the file system's own bytes.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace zelvano {
 
 enum class Risposta { Si, No, Annulla };
+
+// The answer of the choice dialog for a catalogue article already taken.
+enum class EsitoScelta {
+    Nessuno,   // no answer yet
+    Annulla,   // "ANN": cancel the earlier pair
+    Aggiungi,  // "DUP": a further pair through a copy of the catalogue line
+    Abbandona, // "ABB": give up
+};
 
 // What the find-and-replace window hands back.
 struct EsitoRicerca {
@@ -16,6 +25,18 @@ struct EsitoRicerca {
     std::string trova;
     std::string sostituisci;
     uint8_t modo = 0;
+};
+
+// The bar of the progress window, single-precision like the control it stands for.
+class BarraProgresso {
+  public:
+    virtual ~BarraProgresso() = default;
+    virtual void ImpostaMinimo(float minimo) = 0;
+    virtual void ImpostaMassimo(float massimo) = 0;
+    virtual float Massimo() const = 0;
+    virtual void ImpostaValore(float valore) = 0;
+    // Repaint the windows and let pending events run once.
+    virtual void ElaboraEventi() = 0;
 };
 
 class Piattaforma {
@@ -31,11 +52,15 @@ class Piattaforma {
     virtual std::string ApriFile(const std::string& titolo, const std::string& filtro) = 0;
     virtual std::string SalvaFile(const std::string& titolo, const std::string& filtro) = 0;
 
-    // The choice dialog for a catalogue article already taken: "ANN", "DUP" or "ABB".
-    virtual std::string MostraFrmMsg() = 0;
+    // The choice dialog for a catalogue article already taken.
+    virtual EsitoScelta MostraFrmMsg() = 0;
     // The find-and-replace window, filled with the stored values.
     virtual EsitoRicerca MostraRicercaTesto(const std::string& trova,
                                             const std::string& sostituisci, uint8_t modo) = 0;
+    // The modal progress window over the main window: once it is up it runs the work its
+    // Azione names, through attivazione, then closes.
+    virtual void MostraFrmPrgb(const std::string& Azione,
+                               const std::function<void(BarraProgresso&)>& attivazione) = 0;
 
     virtual void Occupato(bool occupato) = 0;
     // Repaint and let pending window events run once.

@@ -2,22 +2,23 @@
 // One article line of either file. The same ten fields serve both tables; which of them
 // an input or a catalogue record uses is told beside each field.
 
+#include "data/TestoCompatto.h"
+
 #include <cstdint>
-#include <string>
 
 namespace zelvano {
 
 struct RecArticolo {
-    std::string CdInt;      // input: customer's internal code
-    std::string Descr;      // both: description
-    std::string CdProd;     // input: supplier code as typed; catalogue: the catalogue code
-    std::string Stato;      // input: "", "A" or "X"; catalogue: "A" after a pair made by hand
-    std::string Linea;      // input: columns 71-82
-    int32_t PCdInt = 0;     // catalogue: index of the paired input record, 0 = free
-    int32_t PCdProd = 0;    // input: index of the paired catalogue record, 0 = none
-    uint8_t Modificato = 0; // input: CdProd replaced and not yet written back
-    std::string CdProdPrec; // input: CdProd before a pending replacement
-    std::string LineaProd;  // catalogue: columns 39-41, untrimmed
+    TestoCompatto CdInt;      // input: customer's internal code
+    TestoCompatto Descr;      // both: description
+    TestoCompatto CdProd;     // input: supplier code as typed; catalogue: the catalogue code
+    TestoCompatto Stato;      // input: "", "A" or "X"; catalogue: "A" after a pair made by hand
+    TestoCompatto Linea;      // input: columns 71-82
+    int32_t PCdInt = 0;       // catalogue: index of the paired input record, 0 = free
+    int32_t PCdProd = 0;      // input: index of the paired catalogue record, 0 = none
+    TestoCompatto CdProdPrec; // input: CdProd before a pending replacement
+    TestoCompatto LineaProd;  // catalogue: columns 39-41, untrimmed
+    uint8_t Modificato = 0;   // input: CdProd replaced and not yet written back
 };
 
 } // namespace zelvano

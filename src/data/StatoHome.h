@@ -4,6 +4,7 @@
 // lines. Every procedure of the program is a function on this one object, so the tests
 // can drive any of them without a window.
 
+#include "data/ColonneGriglie.h"
 #include "data/Griglia.h"
 #include "data/Piattaforma.h"
 #include "data/RecArticolo.h"
@@ -16,8 +17,25 @@
 
 namespace zelvano {
 
+// Where a line of a file lies, so that it can be read again without reading the rest.
+struct PosizioneRiga {
+    int64_t inizio = 0;
+    uint32_t lunghezza = 0;
+};
+
+// What a file looked like when the program last read or wrote it.
+struct ImprontaFile {
+    int64_t dimensione = -1;
+    int64_t modificaNs = 0;
+    bool finisceACapo = true; // empty, or its last byte ends a line
+    friend bool operator==(const ImprontaFile&, const ImprontaFile&) = default;
+};
+
 struct StatoHome {
-    explicit StatoHome(Piattaforma& piattaforma) : pf(piattaforma) {}
+    explicit StatoHome(Piattaforma& piattaforma) : pf(piattaforma) {
+        grd1.SetSorgente(&sorgente1);
+        Grd2.SetSorgente(&sorgente2);
+    }
     StatoHome(const StatoHome&) = delete;
     StatoHome& operator=(const StatoHome&) = delete;
 
@@ -33,6 +51,11 @@ struct StatoHome {
     // Upper-cased catalogue codes and descriptions, kept in step with ArtProd for the
     // filter that runs at every keystroke.
     TestiMaiuscoli CdProdU, DescrU;
+    // The catalogue file's lines as the program knows them (1-based, as the records), and
+    // the file as the program last left it: copies of a line read it from here while the
+    // file is unchanged.
+    std::vector<PosizioneRiga> PosProd;
+    ImprontaFile ImprontaProd;
 
     std::string FileInt, FileProd, FileOut;
     std::string NomeFileInt, NomeFileProd, NomeFileOut;
@@ -43,15 +66,17 @@ struct StatoHome {
     int32_t RigaGrd1 = 0, PCdIntSel = 0, RigaGrd2 = 0, PCdProdSel = 0;
 
     bool primaAttivazione = true;
-    bool proporzioniIniziali = true;
     bool InAggiornamento = false;
     bool InCaricamentoCombo = false;
 
     uint8_t Glabbandona = 0;
     std::string Trova, Sostituisci;
     uint8_t ModoSost = 0;
-    std::string EsitoMsg;
+    EsitoScelta EsitoMsg = EsitoScelta::Nessuno;
 
+    // The grids show the records through these.
+    SorgenteGrd1 sorgente1{*this};
+    SorgenteGrd2 sorgente2{*this};
     Griglia grd1, Grd2;
     std::string TxtCod, txtDescr;
     std::vector<std::string> cmBAndOr; // the combo's items
@@ -62,13 +87,5 @@ struct StatoHome {
     // Tooltip memory: the cell the pointer was last seen over, per grid.
     int tipRiga1 = 0, tipCol1 = 0, tipRiga2 = 0, tipCol2 = 0;
 };
-
-// The data side of loading the main window: flags, tables, both grids with their
-// columns, the status lines and the AND/OR combo.
-void CaricaFormHome(StatoHome& h);
-// Activation: the first one opens the article files.
-void Form_Activate(StatoHome& h);
-// The closing question; true when the window may close.
-bool Form_QueryUnload(StatoHome& h);
 
 } // namespace zelvano

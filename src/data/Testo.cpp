@@ -19,10 +19,14 @@ std::string Colonne(std::string_view riga, std::size_t da, std::size_t a) {
     return out;
 }
 
-std::string Campo(std::string_view riga, std::size_t da, std::size_t a) {
+std::string_view CampoVista(std::string_view riga, std::size_t da, std::size_t a) {
     if (da > riga.size())
         return {};
-    return std::string(Trim(riga.substr(da - 1, a - da + 1)));
+    return Trim(riga.substr(da - 1, a - da + 1));
+}
+
+std::string Campo(std::string_view riga, std::size_t da, std::size_t a) {
+    return std::string(CampoVista(riga, da, a));
 }
 
 std::string Riempi(std::string_view testo, std::size_t n) {

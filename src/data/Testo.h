@@ -16,6 +16,8 @@ std::string_view Trim(std::string_view testo);
 std::string Colonne(std::string_view riga, std::size_t da, std::size_t a);
 // The same cut, trimmed.
 std::string Campo(std::string_view riga, std::size_t da, std::size_t a);
+// The same, as a view into the line.
+std::string_view CampoVista(std::string_view riga, std::size_t da, std::size_t a);
 
 // Cut to n bytes, or padded with blanks to n.
 std::string Riempi(std::string_view testo, std::size_t n);

@@ -14,7 +14,7 @@ namespace zelvano {
 namespace {
 // Columns 83-112 take the new code; the line keeps its length, so a short line takes only
 // what fits and a line that ends before column 83 stays as it is.
-void ScriviCodice(std::string& riga, const std::string& codice) {
+void ScriviCodice(std::string& riga, std::string_view codice) {
     if (riga.size() <= 82)
         return;
     const std::size_t n = std::min<std::size_t>(30, riga.size() - 82);

@@ -1,5 +1,6 @@
 #include "files/FileOutput.h"
 
+#include "data/Abbinamento.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
@@ -92,18 +93,13 @@ void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
         // or linking it to two catalogue records, would break the totals and the pairs.
         if (i == 0 || !h.ArtInt[i].Stato.empty())
             continue;
-        RecArticolo& in = h.ArtInt[i];
-        in.Stato = r.stato;
-        if (r.stato == "A") {
-            const int32_t j = catalogo.PrimoLibero(r.codProd);
-            if (j != 0) {
-                ++h.NumAssociati;
-                in.PCdProd = j;
-                h.ArtProd[j].PCdInt = i;
-            }
-        } else if (r.stato == "X") {
-            ++h.NumNonAssociabili;
-        }
+        const int32_t j = r.stato == "A" ? catalogo.PrimoLibero(r.codProd) : 0;
+        if (j != 0)
+            Collega(h, i, j, Origine::Ripristino);
+        else if (r.stato == "X")
+            Marca(h, i, Origine::Ripristino);
+        else
+            h.ArtInt[i].Stato = r.stato; // an "A" without its catalogue article, or any other
     }
 }
 

@@ -119,29 +119,21 @@ void LeggiPoscolGrd2(StatoHome& h) {
 }
 
 void CaricaOrdinamentiPrec1(StatoHome& h) {
+    // The chosen article stays chosen wherever the sort puts its row.
     if (CaricaOrdinamento(h, h.grd1, "sort1.txt") && h.RigaGrd1 > 0)
-        h.RigaGrd1 = h.grd1.Row();
+        h.RigaGrd1 = h.grd1.RigaDi(h.PCdIntSel);
 }
 
 void CaricaOrdinamentiPrec2(StatoHome& h) {
     if (CaricaOrdinamento(h, h.Grd2, "sort2.txt") && h.RigaGrd2 > 0)
-        h.RigaGrd2 = h.Grd2.Row();
+        h.RigaGrd2 = h.Grd2.RigaDi(h.PCdProdSel);
 }
 
-void grd1_AfterSort(StatoHome& h, int col, int ordine) {
-    h.grd1.SetRow(0);
-    h.RigaGrd1 = 0;
-    h.PCdIntSel = 0;
-    h.Grd2.SetRows(1);
-    h.RigaGrd2 = 0;
-    h.PCdProdSel = 0;
+void SalvaOrdinamentoGrd1(StatoHome& h, int col, int ordine) {
     SalvaOrdinamento(h, h.grd1, col, ordine, "sort1.txt");
 }
 
-void Grd2_AfterSort(StatoHome& h, int col, int ordine) {
-    h.Grd2.SetRow(0);
-    h.RigaGrd2 = 0;
-    h.PCdProdSel = 0;
+void SalvaOrdinamentoGrd2(StatoHome& h, int col, int ordine) {
     SalvaOrdinamento(h, h.Grd2, col, ordine, "sort2.txt");
 }
 

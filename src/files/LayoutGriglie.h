@@ -12,8 +12,8 @@ void SalvaPosColGrd2(StatoHome& h);
 void CaricaOrdinamentiPrec1(StatoHome& h);
 void CaricaOrdinamentiPrec2(StatoHome& h);
 
-// The grids' user events.
-void grd1_AfterSort(StatoHome& h, int col, int ordine);
-void Grd2_AfterSort(StatoHome& h, int col, int ordine);
+// The sort file after the user sorted by column col with the order code.
+void SalvaOrdinamentoGrd1(StatoHome& h, int col, int ordine);
+void SalvaOrdinamentoGrd2(StatoHome& h, int col, int ordine);
 
 } // namespace zelvano

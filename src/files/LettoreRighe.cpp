@@ -33,6 +33,8 @@ LettoreRighe::~LettoreRighe() {
 }
 
 bool LettoreRighe::Riempi() {
+    offsetBuf_ += static_cast<int64_t>(fine_);
+    fine_ = inizio_ = 0;
     for (;;) {
         const ssize_t n = ::read(fd_, buf_.data(), buf_.size());
         if (n < 0 && errno == EINTR)
@@ -41,6 +43,8 @@ bool LettoreRighe::Riempi() {
             LanciaErroreFile("leggere", percorso_, errno);
         inizio_ = 0;
         fine_ = static_cast<std::size_t>(n);
+        if (n > 0)
+            ultimo_ = buf_[fine_ - 1];
         eof_ = n == 0;
         return n > 0;
     }
@@ -66,6 +70,8 @@ bool LettoreRighe::Leggi(std::string_view& riga) {
             }
             return false;
         }
+        if (!inLunga)
+            inizioRiga_ = offsetBuf_ + static_cast<int64_t>(inizio_);
         const char* base = buf_.data() + inizio_;
         const std::size_t resto = fine_ - inizio_;
         // The first of LF and CR ends the line; memchr keeps this at memory speed.

@@ -2,7 +2,7 @@
 // Reads a text file line by line as raw bytes. A line ends at CR LF, LF or a lone CR; a
 // last line without a line end still counts; the final line end adds no line.
 
-#include <cstdio>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +20,11 @@ class LettoreRighe {
     // The next line, valid until the next call; false at the end of the file. Throws
     // ErroreFile on a read error.
     bool Leggi(std::string_view& riga);
+    // Where the line Leggi gave last starts in the file.
+    int64_t InizioRiga() const { return inizioRiga_; }
+    // The last byte read, '\n' before the first: whether the file ends with a line end.
+    char UltimoByte() const { return ultimo_; }
+    int Descrittore() const { return fd_; }
 
   private:
     bool Riempi();
@@ -28,6 +33,9 @@ class LettoreRighe {
     int fd_ = -1;
     std::vector<char> buf_;
     std::size_t inizio_ = 0, fine_ = 0;
+    int64_t offsetBuf_ = 0; // where buf_ starts in the file
+    int64_t inizioRiga_ = 0;
+    char ultimo_ = '\n';
     bool eof_ = false;
     bool saltaLf_ = false; // the previous chunk ended with a CR
     std::string lunga_;    // a line that spans chunks

@@ -1,5 +1,6 @@
 #include "matching/Associazioni.h"
 
+#include "data/Abbinamento.h"
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
@@ -16,40 +17,34 @@ const char* const GiaAssociato =
 // The chosen rows must still show the chosen records: a row number is only good for the
 // grid content it was taken from, and the operations write into that row.
 bool SelezioneInt(StatoHome& h) {
-    const bool valida = h.RigaGrd1 >= 1 && h.RigaGrd1 < h.grd1.Rows() && h.PCdIntSel >= 1 &&
-                        h.PCdIntSel <= h.NumInt &&
-                        ValoreCella(h.grd1.Testo(h.RigaGrd1, "PCDINT")) == h.PCdIntSel;
+    const bool valida = h.RigaGrd1 >= 1 && h.PCdIntSel >= 1 && h.PCdIntSel <= h.NumInt &&
+                        h.grd1.Record(h.RigaGrd1) == h.PCdIntSel;
     if (!valida)
         h.pf.Messaggio("Selezionare un articolo del gestionale");
     return valida;
 }
 
 bool SelezioneProd(StatoHome& h) {
-    const bool valida = h.RigaGrd2 >= 1 && h.RigaGrd2 < h.Grd2.Rows() && h.PCdProdSel >= 1 &&
-                        h.PCdProdSel <= h.NumProd &&
-                        ValoreCella(h.Grd2.Testo(h.RigaGrd2, "PCDPROD")) == h.PCdProdSel;
+    const bool valida = h.RigaGrd2 >= 1 && h.PCdProdSel >= 1 && h.PCdProdSel <= h.NumProd &&
+                        h.Grd2.Record(h.RigaGrd2) == h.PCdProdSel;
     if (!valida)
         h.pf.Messaggio("Selezionare un articolo Orvessa");
     return valida;
 }
 
-void Modificato(StatoHome& h) {
-    AggiornaTotAbbinati(h);
-    h.DatiModificati = true;
-}
-
-// The copy just made, as the last row of Grd2, which becomes the chosen one.
-void RigaCopia(StatoHome& h, int32_t j) {
-    Griglia& g = h.Grd2;
-    const int r = g.Rows();
-    h.RigaGrd2 = r;
-    g.SetRows(r + 1);
-    const RecArticolo& p = h.ArtProd[j];
-    g.SetTesto(r, "CDPROD", p.CdProd);
-    g.SetTesto(r, "DESCR", p.Descr);
-    g.SetTesto(r, "PCDINT", Numero(p.PCdInt));
-    g.SetTesto(r, "PCDPROD", Numero(j));
-    g.SetTesto(r, "STATO", p.Stato);
+// A further copy of catalogue record j, shown as the last row of Grd2, which becomes the
+// chosen one; false (the user has been told) when the line is gone from the file.
+bool AggiungiCopia(StatoHome& h, int32_t& j) {
+    if (!DuplicaRiga(h, j)) {
+        h.pf.Messaggio("La riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " +
+                       Cp1252DaUtf8(h.NomeFileProd) + ": associazione non eseguita");
+        return false;
+    }
+    j = h.NumProd;
+    h.PCdProdSel = j;
+    h.RigaGrd2 = h.Grd2.Rows();
+    h.Grd2.AggiungiRiga(j);
+    return true;
 }
 } // namespace
 
@@ -64,50 +59,19 @@ void Associa(StatoHome& h) {
         return;
     if (h.ArtProd[j].PCdInt != 0) {
         h.EsitoMsg = h.pf.MostraFrmMsg();
-        if (h.EsitoMsg == "ABB")
+        if (h.EsitoMsg == EsitoScelta::Abbandona)
             return;
-        if (h.EsitoMsg == "DUP") {
-            if (!DuplicaRiga(h, j)) {
-                std::string testo = "La riga ";
-                testo += Numero(j);
-                testo += " non c'\xE8 pi\xF9 nel file ";
-                testo += Cp1252DaUtf8(h.NomeFileProd);
-                testo += ": associazione non eseguita";
-                h.pf.Messaggio(testo);
-                return;
-            }
-            j = h.NumProd;
-            h.PCdProdSel = j;
-            RigaCopia(h, j);
-        }
+        if (h.EsitoMsg == EsitoScelta::Aggiungi && !AggiungiCopia(h, j))
+            return;
     }
     if (h.ArtInt[i].PCdProd != 0)
         AnnullaAssoc(h, i);
     if (h.ArtProd[j].PCdInt != 0)
         AnnullaAssoc(h, h.ArtProd[j].PCdInt);
-
-    RecArticolo& in = h.ArtInt[i];
-    if (in.Stato == "X") {
-        in.Stato.clear();
-        h.grd1.SetTesto(h.RigaGrd1, "STATO", "");
-        h.grd1.SetTesto(h.RigaGrd1, "CDPROD2", "");
-        --h.NumNonAssociabili;
-    }
-    in.Stato = "A";
-    in.PCdProd = j;
-    h.grd1.SetTesto(h.RigaGrd1, "PCDPROD", Numero(j));
-    h.grd1.SetTesto(h.RigaGrd1, "STATO", in.Stato);
-    h.grd1.SetTesto(h.RigaGrd1, "CDPROD2", h.ArtProd[j].CdProd);
-
-    RecArticolo& prod = h.ArtProd[j];
-    prod.Stato = "A";
-    prod.PCdInt = i;
-    h.Grd2.SetTesto(h.RigaGrd2, "PCDINT", Numero(i));
-    h.Grd2.SetTesto(h.RigaGrd2, "STATO", prod.Stato);
-    h.Grd2.SetTesto(h.RigaGrd2, "CDINT", in.CdInt);
-
-    ++h.NumAssociati;
-    Modificato(h);
+    if (h.ArtInt[i].Stato == "X")
+        Smarca(h, i);
+    Collega(h, i, j, Origine::Utente);
+    AggiornaTotAbbinati(h);
 }
 
 void NonAssociabile(StatoHome& h) {
@@ -121,68 +85,28 @@ void NonAssociabile(StatoHome& h) {
             return;
         AnnullaAssoc(h, i);
     }
-    h.ArtInt[i].Stato = "X";
-    h.grd1.SetTesto(h.RigaGrd1, "STATO", "X");
-    h.grd1.SetTesto(h.RigaGrd1, "CDPROD2", "*Non associabile");
-    ++h.NumNonAssociabili;
-    Modificato(h);
+    Marca(h, i, Origine::Utente);
+    AggiornaTotAbbinati(h);
 }
 
 void DisAssocia(StatoHome& h) {
     if (!SelezioneInt(h))
         return;
-    RecArticolo& in = h.ArtInt[h.PCdIntSel];
+    const int32_t i = h.PCdIntSel;
+    const RecArticolo& in = h.ArtInt[i];
     if (in.Stato == "X") {
-        in.Stato.clear();
-        --h.NumNonAssociabili;
-        h.grd1.SetTesto(h.RigaGrd1, "STATO", "");
-        h.grd1.SetTesto(h.RigaGrd1, "CDPROD2", "");
-        Modificato(h);
+        Smarca(h, i);
+        AggiornaTotAbbinati(h);
     } else if (in.PCdProd != 0) {
-        AnnullaAssoc(h, h.PCdIntSel);
+        AnnullaAssoc(h, i);
     } else {
         h.pf.Messaggio("Articolo del gestionale non ancora associato ");
     }
 }
 
-namespace {
-// The data row whose index cell holds k; index cells are unique within a grid. Row k is
-// looked at first: unless the user re-sorted the grid it is the one.
-int RigaConIndice(const Griglia& g, const char* chiave, int32_t k) {
-    const int col = g.ColIndex(chiave);
-    const int righe = g.Rows();
-    if (k >= 1 && k < righe && ValoreCella(g.TextMatrix(k, col)) == k)
-        return k;
-    for (int r = 1; r < righe; ++r)
-        if (ValoreCella(g.TextMatrix(r, col)) == k)
-            return r;
-    return 0;
-}
-} // namespace
-
 void AnnullaAssoc(StatoHome& h, int32_t tmpPCDINT) {
-    const int32_t k = tmpPCDINT;
-    const int32_t p = h.ArtInt[k].PCdProd;
-    --h.NumAssociati;
-    h.ArtInt[k].Stato.clear();
-    h.ArtInt[k].PCdProd = 0;
-    if (p >= 1 && p <= h.NumProd) {
-        h.ArtProd[p].PCdInt = 0;
-        h.ArtProd[p].CdInt.clear();
-        h.ArtProd[p].Stato.clear();
-    }
+    Scollega(h, tmpPCDINT);
     AggiornaTotAbbinati(h);
-    if (const int r = RigaConIndice(h.grd1, "PCDINT", k)) {
-        h.grd1.SetTesto(r, "STATO", "");
-        h.grd1.SetTesto(r, "CDPROD2", "");
-        h.grd1.SetTesto(r, "PCDPROD", "0");
-    }
-    if (const int r = RigaConIndice(h.Grd2, "PCDPROD", p)) {
-        h.Grd2.SetTesto(r, "STATO", "");
-        h.Grd2.SetTesto(r, "CDINT", "");
-        h.Grd2.SetTesto(r, "PCDINT", "0");
-    }
-    h.DatiModificati = true;
 }
 
 } // namespace zelvano

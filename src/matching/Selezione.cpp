@@ -9,14 +9,14 @@ namespace zelvano {
 void AttivaSelezione1(StatoHome& h) {
     if (h.RigaGrd1 < 1 || h.RigaGrd1 >= h.grd1.Rows())
         return;
-    h.PCdIntSel = ValoreCella(h.grd1.Testo(h.RigaGrd1, "PCDINT"));
+    h.PCdIntSel = h.grd1.Record(h.RigaGrd1);
     h.grd1.SetRow(h.RigaGrd1);
     h.grd1.ShowCell(h.RigaGrd1, 0);
     if (h.PCdIntSel < 1 || h.PCdIntSel > h.NumInt)
         return;
     h.InAggiornamento = true;
     const RecArticolo& in = h.ArtInt[h.PCdIntSel];
-    h.TxtCod = in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd;
+    h.TxtCod = (in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd).str();
     h.txtDescr.clear();
     CaricaGrid2(h);
     h.InAggiornamento = false;
@@ -73,13 +73,13 @@ void grd1_Click(StatoHome& h) {
 void Grd2_Click(StatoHome& h) {
     if (h.Grd2.Row() >= 1) {
         h.RigaGrd2 = h.Grd2.Row();
-        h.PCdProdSel = ValoreCella(h.Grd2.Testo(h.RigaGrd2, "PCDPROD"));
+        h.PCdProdSel = h.Grd2.Record(h.RigaGrd2);
     }
 }
 
 namespace {
-// The description of the partner record named in the row's index cell, for the
-// "Associato a" column; empty anywhere else.
+// The description of the partner record, for the "Associato a" column; empty anywhere
+// else. The partner is the one the row's index cell names.
 void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const char* colonna,
              const char* cellaIndice, const std::vector<RecArticolo>& partner, int32_t num) {
     if (riga == rigaMem && col == colMem)
@@ -90,10 +90,10 @@ void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const cha
         return;
     std::string testo;
     if (col >= 0 && col < g.Cols() && g.ColKey(col) == colonna) {
-        const std::string& indice = g.Testo(riga, cellaIndice);
+        const std::string indice = g.Testo(riga, cellaIndice);
         const int32_t k = ValoreCella(indice);
         if (indice != "0" && k >= 1 && k <= num)
-            testo = partner[k].Descr;
+            testo = partner[k].Descr.str();
     }
     g.SetToolTipText(std::move(testo));
 }

@@ -3,7 +3,7 @@
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
-#include "files/CaricaGrid1.h"
+#include "matching/CaricaGrid1.h"
 #include "matching/Selezione.h"
 
 namespace zelvano {

@@ -1,9 +1,8 @@
 #include "search/CaricaGrid2.h"
 
 #include "data/StatoHome.h"
-#include "data/Testo.h"
-#include "files/CaricaArchivi.h"
 #include "files/LayoutGriglie.h"
+#include "matching/CaricaArchivi.h"
 #include "search/FiltroProd.h"
 
 namespace zelvano {
@@ -21,27 +20,17 @@ void CaricaGrid2(StatoHome& h) {
     LeggiPoscolGrd2(h);
 
     const FiltroProd filtro(h.TxtCod, h.txtDescr, h.cmBAndOrIndice == 1);
-    const std::vector<int32_t> passano = Filtra(filtro, h.CdProdU, h.DescrU, h.NumProd);
-    g.SetRows(static_cast<int>(passano.size()) + 1);
-    const int cCdInt = g.ColIndex("CDINT"), cCdProd = g.ColIndex("CDPROD");
-    const int cDescr = g.ColIndex("DESCR"), cPCdInt = g.ColIndex("PCDINT");
-    const int cPCdProd = g.ColIndex("PCDPROD"), cStato = g.ColIndex("STATO");
-    int r = 0;
-    for (const int32_t j : passano) {
-        ++r;
-        const RecArticolo& p = h.ArtProd[j];
-        if (p.PCdInt > 0 && p.PCdInt <= h.NumInt)
-            g.SetTextMatrix(r, cCdInt, h.ArtInt[p.PCdInt].CdInt);
-        if (p.PCdInt == h.PCdIntSel) {
-            h.RigaGrd2 = r;
+    std::vector<int32_t> passano = Filtra(filtro, h.CdProdU, h.DescrU, h.NumProd);
+    // The catalogue article of the chosen input article becomes the chosen row; with none
+    // chosen, the last free one shown.
+    for (std::size_t r = 0; r < passano.size(); ++r) {
+        const int32_t j = passano[r];
+        if (h.ArtProd[static_cast<std::size_t>(j)].PCdInt == h.PCdIntSel) {
+            h.RigaGrd2 = static_cast<int32_t>(r) + 1;
             h.PCdProdSel = j;
         }
-        g.SetTextMatrix(r, cCdProd, p.CdProd);
-        g.SetTextMatrix(r, cDescr, p.Descr);
-        g.SetTextMatrix(r, cPCdInt, Numero(p.PCdInt));
-        g.SetTextMatrix(r, cPCdProd, Numero(j));
-        g.SetTextMatrix(r, cStato, p.Stato);
     }
+    g.ImpostaRecord(std::move(passano));
     if (h.RigaGrd2 != 0) {
         g.SetRow(h.RigaGrd2);
         g.ShowCell(h.RigaGrd2, 0);

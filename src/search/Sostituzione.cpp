@@ -11,26 +11,25 @@
 namespace zelvano {
 
 namespace {
-std::string SostituisciTutte(const std::string& testo, const std::string& trova,
-                             const std::string& con) {
+std::string SostituisciTutte(std::string_view testo, std::string_view trova, std::string_view con) {
     if (trova.empty())
-        return testo;
+        return std::string(testo);
     std::string out;
     std::size_t pos = 0;
     for (;;) {
         const std::size_t trovato = testo.find(trova, pos);
         if (trovato == std::string::npos)
             break;
-        out.append(testo, pos, trovato - pos);
+        out.append(testo.substr(pos, trovato - pos));
         out += con;
         pos = trovato + trova.size();
     }
-    out.append(testo, pos);
+    out.append(testo.substr(pos));
     return out;
 }
 
 // The new code, or false when this method leaves the code alone.
-bool NuovoCodice(const std::string& c, const std::string& f, const std::string& r, uint8_t modo,
+bool NuovoCodice(std::string_view c, std::string_view f, const std::string& r, uint8_t modo,
                  std::string& nuovo) {
     const std::size_t l = f.size();
     switch (modo) {
@@ -42,12 +41,14 @@ bool NuovoCodice(const std::string& c, const std::string& f, const std::string& 
     case 1:
         if (c.size() <= l || c.compare(0, l, f) != 0)
             return false;
-        nuovo = r + c.substr(l);
+        nuovo = r;
+        nuovo += c.substr(l);
         return true;
     case 2:
         if (c.size() <= l || c.compare(c.size() - l, l, f) != 0)
             return false;
-        nuovo = c.substr(0, c.size() - l) + r;
+        nuovo = c.substr(0, c.size() - l);
+        nuovo += r;
         return true;
     default:
         return false;
@@ -56,12 +57,12 @@ bool NuovoCodice(const std::string& c, const std::string& f, const std::string& 
 
 void MostraCodici(StatoHome& h, uint32_t colore) {
     Griglia& g = h.grd1;
-    const int cIndice = g.ColIndex("PCDINT"), cCodice = g.ColIndex("CDPROD");
+    const int cCodice = g.ColIndex("CDPROD");
     for (int r = 1; r < g.Rows(); ++r) {
-        const int32_t i = ValoreCella(g.TextMatrix(r, cIndice));
+        const int32_t i = g.Record(r);
         if (i < 1 || i > h.NumInt || h.ArtInt[i].Modificato != 1)
             continue;
-        g.SetTextMatrix(r, cCodice, h.ArtInt[i].CdProd);
+        g.SetTextMatrix(r, cCodice, h.ArtInt[i].CdProd.str());
         g.SetCellBackColor(r, cCodice, colore);
     }
 }
@@ -112,15 +113,15 @@ void EseguiSostituzione(StatoHome& h) {
     if (confermato)
         confermato = AggiornaFileInt(h);
 
-    const int cIndice = h.grd1.ColIndex("PCDINT"), cCodice = h.grd1.ColIndex("CDPROD");
+    const int cCodice = h.grd1.ColIndex("CDPROD");
     for (int r = 1; r < h.grd1.Rows(); ++r) {
-        const int32_t i = ValoreCella(h.grd1.TextMatrix(r, cIndice));
+        const int32_t i = h.grd1.Record(r);
         if (i < 1 || i > h.NumInt || h.ArtInt[i].Modificato != 1)
             continue;
         RecArticolo& in = h.ArtInt[i];
         if (!confermato)
             in.CdProd = in.CdProdPrec;
-        h.grd1.SetTextMatrix(r, cCodice, in.CdProd);
+        h.grd1.SetTextMatrix(r, cCodice, in.CdProd.str());
         in.Modificato = 0;
         h.grd1.SetCellBackColor(r, cCodice, Griglia::Bianco);
     }

@@ -13,20 +13,17 @@ class ProvaComponenti : public QObject {
     Q_OBJECT
   private slots:
     void frmMsg_data() {
+        using zelvano::EsitoScelta;
         QTest::addColumn<QString>("pulsante");
-        QTest::addColumn<QString>("esito");
-        QTest::newRow("cancel earlier pair") << "CmdAnnulla"
-                                             << "ANN";
-        QTest::newRow("add further pair") << "CmdAggiungi"
-                                          << "DUP";
-        QTest::newRow("give up") << "cmdAbbandona"
-                                 << "ABB";
-        QTest::newRow("close box") << ""
-                                   << "ABB";
+        QTest::addColumn<EsitoScelta>("esito");
+        QTest::newRow("cancel earlier pair") << "CmdAnnulla" << EsitoScelta::Annulla;
+        QTest::newRow("add further pair") << "CmdAggiungi" << EsitoScelta::Aggiungi;
+        QTest::newRow("give up") << "cmdAbbandona" << EsitoScelta::Abbandona;
+        QTest::newRow("close box") << "" << EsitoScelta::Abbandona;
     }
     void frmMsg() {
         QFETCH(QString, pulsante);
-        QFETCH(QString, esito);
+        QFETCH(zelvano::EsitoScelta, esito);
         FrmMsg d;
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
@@ -35,7 +32,7 @@ class ProvaComponenti : public QObject {
         else
             QTest::mouseClick(d.findChild<QPushButton*>(pulsante), Qt::LeftButton);
         QVERIFY(!d.isVisible());
-        QCOMPARE(QString::fromStdString(d.Esito()), esito);
+        QCOMPARE(d.Esito(), esito);
     }
 
     void cp1252() {

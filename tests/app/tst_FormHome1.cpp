@@ -5,6 +5,7 @@
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
 #include "support/FileTemporanei.h"
+#include "support/FintaPiattaforma.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -24,52 +25,7 @@ using zelvano::Risposta;
 
 namespace {
 
-// The window system: answers from a script, in order. Anything else it is asked is a
-// problem, and so is a step never reached.
-class Copione : public zelvano::Piattaforma {
-  public:
-    struct Passo {
-        char tipo; // M message, D question, A open dialog, S save dialog, F choice dialog
-        std::string testo, risposta;
-        Risposta scelta = Risposta::Si;
-    };
-    std::deque<Passo> passi;
-    QStringList problemi;
-    std::string cartella;
-
-    Copione& Aspetta(char tipo, std::string testo, std::string risposta = {},
-                     Risposta scelta = Risposta::Si) {
-        passi.push_back({tipo, std::move(testo), std::move(risposta), scelta});
-        return *this;
-    }
-    Passo Prossimo(char tipo, const std::string& testo) {
-        if (passi.empty() || passi.front().tipo != tipo || passi.front().testo != testo) {
-            problemi << QStringLiteral("unexpected %1 \"%2\"").arg(QChar(tipo), DaCp1252(testo));
-            return {tipo, testo, {}, Risposta::Annulla};
-        }
-        Passo p = passi.front();
-        passi.pop_front();
-        return p;
-    }
-    void Messaggio(const std::string& t) override { Prossimo('M', t); }
-    Risposta Domanda(const std::string& t, bool) override { return Prossimo('D', t).scelta; }
-    std::string ApriFile(const std::string& t, const std::string&) override {
-        return Prossimo('A', t).risposta;
-    }
-    std::string SalvaFile(const std::string& t, const std::string&) override {
-        return Prossimo('S', t).risposta;
-    }
-    std::string MostraFrmMsg() override { return Prossimo('F', {}).risposta; }
-    zelvano::EsitoRicerca MostraRicercaTesto(const std::string&, const std::string&,
-                                             uint8_t) override {
-        Prossimo('R', {});
-        return {};
-    }
-    void Occupato(bool) override {}
-    void ElaboraEventi() override {}
-    std::string CartellaProgramma() override { return cartella; }
-};
-
+using zelvano::test::FintaPiattaforma;
 using zelvano::test::RigaInt;
 using zelvano::test::RigaOut;
 using zelvano::test::RigaProd;
@@ -133,7 +89,7 @@ class ProvaFormHome1 : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Copione> pf;
+    std::unique_ptr<FintaPiattaforma> pf;
     std::unique_ptr<FormHome1> w;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> tester;
     QString input, catalogo, uscita;
@@ -144,13 +100,13 @@ class ProvaFormHome1 : public QObject {
 
     // The first show opens the files, with the scripted dialogs answering.
     void Apri() {
-        pf->Aspetta('A', "Apri file Database", Locale(input))
-            .Aspetta('A', "Apri file Orvessa", Locale(catalogo))
-            .Aspetta('S', "Salva il file di output Zelvano", Locale(uscita));
+        pf->AspettaApriFile("Apri file Database", Locale(input))
+            .AspettaApriFile("Apri file Orvessa", Locale(catalogo))
+            .AspettaSalvaFile("Salva il file di output Zelvano", Locale(uscita));
         Mostra();
     }
     void ApriAnnullato() {
-        pf->Aspetta('A', "Apri file Database").Aspetta('M', "Richiesta interrotta");
+        pf->AspettaApriFile("Apri file Database", "").AspettaMessaggio("Richiesta interrotta");
         Mostra();
     }
     void Mostra() {
@@ -177,7 +133,7 @@ class ProvaFormHome1 : public QObject {
         catalogo = dir->filePath("catalogo.orv");
         uscita = dir->filePath("uscita.txt");
         QVERIFY(Scrivi(input, Input) && Scrivi(catalogo, Catalogo) && Scrivi(uscita, Uscita));
-        pf = std::make_unique<Copione>();
+        pf = std::make_unique<FintaPiattaforma>();
         pf->cartella = Locale(dir->path());
         w = std::make_unique<FormHome1>(pf.get());
         for (QTableView* v : {grd1(), Grd2()})
@@ -188,10 +144,10 @@ class ProvaFormHome1 : public QObject {
             connect(a, &QAction::triggered, this, [this, a] { scattate << a->objectName(); });
     }
     void cleanup() {
-        QStringList problemi = pf->problemi;
-        for (const Copione::Passo& p : pf->passi)
-            problemi
-                << QStringLiteral("never shown: %1 \"%2\"").arg(QChar(p.tipo), DaCp1252(p.testo));
+        pf->VerificaFine();
+        QStringList problemi;
+        for (const std::string& p : pf->problemi)
+            problemi << DaCp1252(p);
         tester.clear();
         w.reset();
         pf.reset();
@@ -217,7 +173,7 @@ class ProvaFormHome1 : public QObject {
         const QTableView* v = Grd2();
         QTest::mouseClick(v->viewport(), Qt::LeftButton, {},
                           v->visualRect(v->model()->index(0, g2CdProd)).center()); // K100
-        pf->Aspetta('F', {}, "DUP"); // K100 is I001's: add a further pairing
+        pf->AspettaFrmMsg(zelvano::EsitoScelta::Aggiungi); // K100 is I001's: add a further pairing
         QTest::keyClick(w.get(), Qt::Key_F3);
 
         QCOMPARE(grd1()->model()->headerData(g1CdProd2, Qt::Horizontal).toString(),
@@ -246,10 +202,10 @@ class ProvaFormHome1 : public QObject {
 
     void erroreDiventaMessaggio() {
         ApriAnnullato();
-        pf->Aspetta('M', "Disco pieno \x80").Aspetta('M', "Errore imprevisto");
+        pf->AspettaMessaggio("Disco pieno \x80").AspettaMessaggio("Errore imprevisto");
         w->Esegui([] { throw std::runtime_error("Disco pieno \x80"); });
         w->Esegui([] { throw 42; });
-        QVERIFY(pf->passi.empty()); // both shown, in order
+        QVERIFY(pf->CopioneFinito()); // both shown, in order
     }
 
     void tastiFunzione_data() {
@@ -279,11 +235,11 @@ class ProvaFormHome1 : public QObject {
         ApriAnnullato();
         // With nothing open, some commands say what they lack.
         if (n >= 3 && n <= 5)
-            pf->Aspetta('M', "Selezionare un articolo del gestionale");
+            pf->AspettaMessaggio("Selezionare un articolo del gestionale");
         else if (n == 6)
-            pf->Aspetta('M', "Nessun articolo precedente da associare");
+            pf->AspettaMessaggio("Nessun articolo precedente da associare");
         else if (n == 7)
-            pf->Aspetta('M', "Nessun articolo successivo da associare");
+            pf->AspettaMessaggio("Nessun articolo successivo da associare");
         QWidget* destinazione = w->findChild<QWidget*>(fuoco);
         destinazione->setFocus();
         QCOMPARE(QApplication::focusWidget(), destinazione);
@@ -351,7 +307,7 @@ class ProvaFormHome1 : public QObject {
         QFETCH(bool, salvata);
         Apri();
         QTest::keyClick(w.get(), Qt::Key_F5); // I002 not associable
-        pf->Aspetta('D', "Dati modificati, salvare?", {}, Risposta(risposta));
+        pf->AspettaDomanda("Dati modificati, salvare?", Risposta(risposta));
         QCOMPARE(w->close(), chiusa);
         QCOMPARE(w->isVisible(), !chiusa);
         std::string salvato = Uscita;

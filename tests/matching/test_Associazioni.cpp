@@ -73,12 +73,12 @@ TEST_F(Associazioni, TakenArticleAbandonedOrCancelled) {
     Associa(b.h);
     b.Scegli(1, 2); // 1, paired with catalogue 1, wants catalogue 2 from article 2
     const std::string prima = TestoFileOutput(b.h);
-    b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg("ABB");
+    b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg(EsitoScelta::Abbandona);
     Associa(b.h);
     EXPECT_EQ(TestoFileOutput(b.h), prima);
     EXPECT_EQ(b.Totali(), "2|1|0");
 
-    b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg("ANN");
+    b.pf.AspettaDomanda(GiaAssociato, Risposta::Si).AspettaFrmMsg(EsitoScelta::Annulla);
     Associa(b.h);
     EXPECT_EQ(b.Totali(), "1|1|1"); // 2 - 1 - 1 + 1
     EXPECT_EQ(Legami(1, 2), "2|1");
@@ -92,7 +92,7 @@ TEST_F(Associazioni, FurtherPairCopiesTheCatalogueLine) {
     const std::string primaFile = LeggiFile(b.fileProd);
     b.Scegli(2, 1); // catalogue 1, in the middle of the table, is taken by input 1
     const int righePrima = b.h.Grd2.Rows();
-    b.pf.AspettaFrmMsg("DUP");
+    b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi);
     Associa(b.h);
     EXPECT_EQ(LeggiFile(b.fileProd), primaFile + RigaProd("K1", "AB1", "UNO") + "\r\n");
     EXPECT_EQ(b.h.NumProd, 5);
@@ -112,15 +112,16 @@ TEST_F(Associazioni, CopyStartsItsOwnLineWhenFileLacksFinalBreak) {
     b.Scegli(2, 4);
     Associa(b.h);
     b.Scegli(3, 4);
-    b.pf.AspettaFrmMsg("DUP");
+    b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi);
     Associa(b.h);
     EXPECT_EQ(LeggiFile(b.fileProd), testo + "\r\n" + RigaProd("K4", "AB4", "QUATTRO") + "\r\n");
 }
 
 TEST_F(Associazioni, CopyOfLineGoneFromFileChangesNothing) {
     b.Scegli(2, 1);
-    b.pf.AspettaFrmMsg("DUP").AspettaMessaggio(
-        "La riga 1 non c'\xE8 pi\xF9 nel file catalogo.orv: associazione non eseguita");
+    b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi)
+        .AspettaMessaggio(
+            "La riga 1 non c'\xE8 pi\xF9 nel file catalogo.orv: associazione non eseguita");
     b.cartella.Scrivi("catalogo.orv", ""); // shortened on disk after the opening
     Associa(b.h);
     EXPECT_EQ(b.h.NumProd, 4);

@@ -1,7 +1,7 @@
 #include "support/Banco.h"
 
-#include "files/LeggiArchivi.h"
 #include "matching/Associazioni.h"
+#include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 

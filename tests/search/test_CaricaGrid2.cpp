@@ -17,7 +17,7 @@ struct ContaRidisegni : OsservatoreGriglia {
     void ColonneCambiate() override {}
     void RigaCorrenteCambiata(int) override {}
     void MostraRiga(int) override {}
-    void Riordinata() override {}
+    void Riordinata(const std::vector<int>&) override {}
 };
 
 class CaricaGrid2Test : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include "Banco.h"
 
-#include "data/Testo.h"
-#include "files/LeggiArchivi.h"
+#include "matching/EventiFinestra.h"
+#include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 
@@ -16,14 +16,11 @@ std::string Unisci(const std::vector<std::string>& righe) {
         testo += r + "\r\n";
     return testo;
 }
-
-int RigaConIndice(const Griglia& g, const char* chiave, int32_t k) {
-    for (int r = 1; r < g.Rows(); ++r)
-        if (ValoreCella(g.Testo(r, chiave)) == k)
-            return r;
-    return 0;
-}
 } // namespace
+
+void SegnalaAGoogleTest(const std::string& problema) {
+    ADD_FAILURE() << problema;
+}
 
 Banco::Banco(const std::vector<std::string>& righeInt, const std::vector<std::string>& righeProd,
              const std::string& output) {
@@ -39,7 +36,7 @@ Banco::Banco(const std::vector<std::string>& righeInt, const std::vector<std::st
 }
 
 std::string Banco::Cella1(int32_t i, const char* chiave) const {
-    const int r = RigaConIndice(h.grd1, "PCDINT", i);
+    const int r = h.grd1.RigaDi(i);
     EXPECT_NE(r, 0) << "no grd1 row shows input record " << i;
     return r == 0 ? "<none>" : h.grd1.Testo(r, chiave);
 }
@@ -51,7 +48,7 @@ std::string Banco::Cella2(int32_t j, const char* chiave) const {
 }
 
 int Banco::Riga2(int32_t j) const {
-    return RigaConIndice(h.Grd2, "PCDPROD", j);
+    return h.Grd2.RigaDi(j);
 }
 
 void Banco::Scegli2(int32_t j) {
@@ -60,7 +57,7 @@ void Banco::Scegli2(int32_t j) {
 }
 
 void Banco::Scegli1(int32_t i) {
-    h.grd1.SetRow(RigaConIndice(h.grd1, "PCDINT", i));
+    h.grd1.SetRow(h.grd1.RigaDi(i));
     grd1_Click(h);
 }
 

@@ -10,6 +10,9 @@
 
 namespace zelvano::test {
 
+// A problem of the scripted window system, as a failure of the running GoogleTest test.
+void SegnalaAGoogleTest(const std::string& problema);
+
 struct Banco {
     // Writes the files (CR LF after every line) and opens them; the output file holds one
     // blank line unless given, so nothing is paired automatically.
@@ -37,7 +40,7 @@ struct Banco {
     std::string Totali() const;
 
     CartellaTemporanea cartella;
-    FintaPiattaforma pf;
+    FintaPiattaforma pf{SegnalaAGoogleTest};
     StatoHome h{pf};
     std::string fileInt, fileProd, fileOut;
 };

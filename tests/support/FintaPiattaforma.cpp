@@ -1,6 +1,6 @@
 #include "FintaPiattaforma.h"
 
-#include <gtest/gtest.h>
+#include <sstream>
 
 namespace zelvano::test {
 
@@ -10,6 +10,29 @@ const char* Nome(FintaPiattaforma::Tipo t) {
                                        "save dialog", "choice dialog", "find and replace window"};
     return nomi[static_cast<int>(t)];
 }
+
+std::string Cifra(float v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
+}
+
+class BarraFinta : public BarraProgresso {
+  public:
+    explicit BarraFinta(std::vector<std::string>& registro) : registro_(registro) {}
+    void ImpostaMinimo(float v) override { registro_.push_back("min " + Cifra(v)); }
+    void ImpostaMassimo(float v) override {
+        massimo_ = v;
+        registro_.push_back("max " + Cifra(v));
+    }
+    float Massimo() const override { return massimo_; }
+    void ImpostaValore(float v) override { registro_.push_back("val " + Cifra(v)); }
+    void ElaboraEventi() override { registro_.push_back("eventi"); }
+
+  private:
+    std::vector<std::string>& registro_;
+    float massimo_ = 100;
+};
 } // namespace
 
 FintaPiattaforma& FintaPiattaforma::Aggiungi(Passo passo) {
@@ -17,28 +40,35 @@ FintaPiattaforma& FintaPiattaforma::Aggiungi(Passo passo) {
     return *this;
 }
 FintaPiattaforma& FintaPiattaforma::AspettaMessaggio(std::string testo) {
-    return Aggiungi({Tipo::Messaggio, std::move(testo), {}, Risposta::Si, {}});
+    return Aggiungi({Tipo::Messaggio, std::move(testo), {}, Risposta::Si, {}, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaDomanda(std::string testo, Risposta risposta) {
-    return Aggiungi({Tipo::Domanda, std::move(testo), {}, risposta, {}});
+    return Aggiungi({Tipo::Domanda, std::move(testo), {}, risposta, {}, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaApriFile(std::string titolo, std::string percorso) {
-    return Aggiungi({Tipo::ApriFile, std::move(titolo), std::move(percorso), Risposta::Si, {}});
+    return Aggiungi({Tipo::ApriFile, std::move(titolo), std::move(percorso), Risposta::Si, {}, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaSalvaFile(std::string titolo, std::string percorso) {
-    return Aggiungi({Tipo::SalvaFile, std::move(titolo), std::move(percorso), Risposta::Si, {}});
+    return Aggiungi(
+        {Tipo::SalvaFile, std::move(titolo), std::move(percorso), Risposta::Si, {}, {}});
 }
-FintaPiattaforma& FintaPiattaforma::AspettaFrmMsg(std::string esito) {
-    return Aggiungi({Tipo::FrmMsg, {}, std::move(esito), Risposta::Si, {}});
+FintaPiattaforma& FintaPiattaforma::AspettaFrmMsg(EsitoScelta esito) {
+    return Aggiungi({Tipo::FrmMsg, {}, {}, Risposta::Si, esito, {}});
 }
 FintaPiattaforma& FintaPiattaforma::AspettaRicerca(EsitoRicerca esito) {
-    return Aggiungi({Tipo::RicercaTesto, {}, {}, Risposta::Si, std::move(esito)});
+    return Aggiungi({Tipo::RicercaTesto, {}, {}, Risposta::Si, {}, std::move(esito)});
+}
+
+void FintaPiattaforma::Problema(std::string testo) {
+    if (segnala_)
+        segnala_(testo);
+    problemi.push_back(std::move(testo));
 }
 
 void FintaPiattaforma::VerificaFine() {
     verificato_ = true;
     for (const Passo& p : copione_)
-        ADD_FAILURE() << "never shown: " << Nome(p.tipo) << " \"" << p.testo << "\"";
+        Problema(std::string("never shown: ") + Nome(p.tipo) + " \"" + p.testo + "\"");
     copione_.clear();
 }
 
@@ -49,14 +79,14 @@ FintaPiattaforma::~FintaPiattaforma() {
 
 FintaPiattaforma::Passo FintaPiattaforma::Prossimo(Tipo tipo, const std::string& testo) {
     if (copione_.empty()) {
-        ADD_FAILURE() << "unexpected " << Nome(tipo) << " \"" << testo << "\"";
-        return {tipo, testo, {}, Risposta::Annulla, {}};
+        Problema(std::string("unexpected ") + Nome(tipo) + " \"" + testo + "\"");
+        return {tipo, testo, {}, Risposta::Annulla, EsitoScelta::Abbandona, {}};
     }
     Passo p = copione_.front();
     copione_.pop_front();
     if (p.tipo != tipo || (tipo != Tipo::FrmMsg && tipo != Tipo::RicercaTesto && p.testo != testo))
-        ADD_FAILURE() << "expected " << Nome(p.tipo) << " \"" << p.testo << "\", got " << Nome(tipo)
-                      << " \"" << testo << "\"";
+        Problema(std::string("expected ") + Nome(p.tipo) + " \"" + p.testo + "\", got " +
+                 Nome(tipo) + " \"" + testo + "\"");
     return p;
 }
 
@@ -78,12 +108,20 @@ std::string FintaPiattaforma::SalvaFile(const std::string& titolo, const std::st
     return Prossimo(Tipo::SalvaFile, titolo).risposta;
 }
 
-std::string FintaPiattaforma::MostraFrmMsg() {
-    return Prossimo(Tipo::FrmMsg, {}).risposta;
+EsitoScelta FintaPiattaforma::MostraFrmMsg() {
+    return Prossimo(Tipo::FrmMsg, {}).esito;
 }
 
 EsitoRicerca FintaPiattaforma::MostraRicercaTesto(const std::string&, const std::string&, uint8_t) {
     return Prossimo(Tipo::RicercaTesto, {}).ricerca;
+}
+
+void FintaPiattaforma::MostraFrmPrgb(const std::string& Azione,
+                                     const std::function<void(BarraProgresso&)>& attivazione) {
+    progresso.push_back(Azione);
+    BarraFinta barra(progresso);
+    if (Azione == "ProvaAbb")
+        attivazione(barra);
 }
 
 } // namespace zelvano::test

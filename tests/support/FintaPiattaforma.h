@@ -1,10 +1,13 @@
 #pragma once
-// The window system for the core tests: every dialog and message is answered from a
-// script, in order, and anything the script did not announce fails the test.
+// The window system for the tests: every dialog and message is answered from a script, in
+// order, and anything the script did not announce is a problem, reported as it happens
+// and when the script ends. It knows no test framework: the core tests report through
+// GoogleTest, the widget tests check the list at the end of each test.
 
 #include "data/Piattaforma.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,20 +16,28 @@ namespace zelvano::test {
 class FintaPiattaforma : public Piattaforma {
   public:
     enum class Tipo { Messaggio, Domanda, ApriFile, SalvaFile, FrmMsg, RicercaTesto };
+    using Segnala = std::function<void(const std::string& problema)>;
+
+    explicit FintaPiattaforma(Segnala segnala = {}) : segnala_(std::move(segnala)) {}
+    ~FintaPiattaforma() override;
 
     // Script, in the order the program will ask.
     FintaPiattaforma& AspettaMessaggio(std::string testo);
     FintaPiattaforma& AspettaDomanda(std::string testo, Risposta risposta);
     FintaPiattaforma& AspettaApriFile(std::string titolo, std::string percorso);
     FintaPiattaforma& AspettaSalvaFile(std::string titolo, std::string percorso);
-    FintaPiattaforma& AspettaFrmMsg(std::string esito);
+    FintaPiattaforma& AspettaFrmMsg(EsitoScelta esito);
     FintaPiattaforma& AspettaRicerca(EsitoRicerca esito);
 
-    // Fails the test when a scripted step was never reached.
+    // A scripted step never reached is a problem too.
     void VerificaFine();
-    ~FintaPiattaforma() override;
+    bool CopioneFinito() const { return copione_.empty(); }
 
+    std::vector<std::string> problemi;
     std::vector<std::string> messaggi; // every text shown, in order
+    // The progress windows shown: their Azione, then each call on the bar, in order
+    // ("min 1", "max 10", "val 1", "eventi").
+    std::vector<std::string> progresso;
     int eventiElaborati = 0;
     std::string cartella = ".";
 
@@ -34,9 +45,11 @@ class FintaPiattaforma : public Piattaforma {
     Risposta Domanda(const std::string& testo, bool conAnnulla) override;
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
-    std::string MostraFrmMsg() override;
+    EsitoScelta MostraFrmMsg() override;
     EsitoRicerca MostraRicercaTesto(const std::string& trova, const std::string& sostituisci,
                                     uint8_t modo) override;
+    void MostraFrmPrgb(const std::string& Azione,
+                       const std::function<void(BarraProgresso&)>& attivazione) override;
     void Occupato(bool) override {}
     void ElaboraEventi() override { ++eventiElaborati; }
     std::string CartellaProgramma() override { return cartella; }
@@ -47,10 +60,14 @@ class FintaPiattaforma : public Piattaforma {
         std::string testo;
         std::string risposta;
         Risposta scelta = Risposta::Si;
+        EsitoScelta esito = EsitoScelta::Nessuno;
         EsitoRicerca ricerca;
     };
     FintaPiattaforma& Aggiungi(Passo passo);
     Passo Prossimo(Tipo tipo, const std::string& testo);
+    void Problema(std::string testo);
+
+    Segnala segnala_;
     std::deque<Passo> copione_;
     bool verificato_ = false;
 };

@@ -1,4 +1,4 @@
-#include "files/LeggiArchivi.h"
+#include "matching/LeggiArchivi.h"
 
 #include "data/Testo.h"
 #include "support/Banco.h"
@@ -153,7 +153,7 @@ TEST(LeggiArchivi, OpensTheExampleFiles) {
     LeggiArchivi(b.h);
     EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
                   Numero(b.h.RigaGrd1),
-              "12 16 C0001 1");
+              "12 16 C0001 3");
 }
 
 } // namespace

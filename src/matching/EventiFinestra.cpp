@@ -1,9 +1,11 @@
-#include "data/StatoHome.h"
+#include "matching/EventiFinestra.h"
 
 #include "data/ColonneGriglie.h"
+#include "data/StatoHome.h"
 #include "files/FileOutput.h"
 #include "files/LayoutGriglie.h"
-#include "files/LeggiArchivi.h"
+#include "matching/LeggiArchivi.h"
+#include "matching/OrdinamentoUtente.h"
 #include "search/CaricaGrid2.h"
 
 namespace zelvano {
@@ -20,7 +22,6 @@ void CollegaEventi(StatoHome& h) {
 } // namespace
 
 void CaricaFormHome(StatoHome& h) {
-    h.proporzioniIniziali = true;
     h.primaAttivazione = true;
     h.DatiModificati = false;
 

@@ -1,13 +1,13 @@
-#include "files/LeggiArchivi.h"
+#include "matching/LeggiArchivi.h"
 
 #include "automatch/ProvaAbbinamenti.h"
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
-#include "files/CaricaArchivi.h"
 #include "files/ErroreFile.h"
 #include "files/FileOutput.h"
 #include "files/LayoutGriglie.h"
-#include "files/ScritturaSicura.h"
+#include "files/LetturaArchivi.h"
+#include "matching/CaricaArchivi.h"
 #include "matching/Totali.h"
 
 #include <cerrno>
@@ -123,6 +123,10 @@ void LeggiArchivi(StatoHome& h) {
     h.FileOut = fileOut;
     h.NumAssociati = 0;
     h.NumNonAssociabili = 0;
+    // The rows on screen show the old tables' records: they go with them.
+    h.grd1.SetRows(1);
+    h.Grd2.SetRows(1);
+    h.RigaGrd1 = h.PCdIntSel = h.RigaGrd2 = h.PCdProdSel = 0;
     {
         OccupatoDurante occupato(h.pf);
         CaricaFileInt(h, std::move(tabInt));

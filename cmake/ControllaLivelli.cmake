@@ -1,0 +1,28 @@
+# Fails when a unit includes a header of a layer above its own. The layers, lowest first:
+# data, files, the procedures (matching, automatch, search), app.
+# Run as: cmake -DSORGENTI=<src folder> -P ControllaLivelli.cmake
+set(livello_data 0)
+set(livello_files 1)
+set(livello_matching 2)
+set(livello_automatch 2)
+set(livello_search 2)
+set(livello_app 3)
+
+file(GLOB_RECURSE unita RELATIVE "${SORGENTI}" "${SORGENTI}/*.h" "${SORGENTI}/*.cpp")
+set(errori "")
+foreach(u IN LISTS unita)
+    string(REGEX MATCH "^[^/]+" cartella "${u}")
+    if(NOT DEFINED livello_${cartella})
+        continue()
+    endif()
+    file(STRINGS "${SORGENTI}/${u}" inclusioni REGEX "^#include \"[a-z]+/")
+    foreach(riga IN LISTS inclusioni)
+        string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" altra "${riga}")
+        if(DEFINED livello_${altra} AND livello_${altra} GREATER livello_${cartella})
+            string(APPEND errori "  ${u}: ${riga}\n")
+        endif()
+    endforeach()
+endforeach()
+if(errori)
+    message(FATAL_ERROR "A lower layer includes a higher one:\n${errori}")
+endif()

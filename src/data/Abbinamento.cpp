@@ -1,0 +1,81 @@
+#include "data/Abbinamento.h"
+
+#include "data/StatoHome.h"
+
+namespace zelvano {
+
+namespace {
+// The cells a pair or a mark shows, in the rows that show the two records.
+void RinfrescaInt(StatoHome& h, int32_t i) {
+    if (const int r = h.grd1.RigaDi(i)) {
+        h.grd1.Rinfresca(r, "PCDPROD");
+        h.grd1.Rinfresca(r, "STATO");
+        h.grd1.Rinfresca(r, "CDPROD2");
+    }
+}
+
+void RinfrescaProd(StatoHome& h, int32_t j) {
+    if (const int r = h.Grd2.RigaDi(j)) {
+        h.Grd2.Rinfresca(r, "PCDINT");
+        h.Grd2.Rinfresca(r, "STATO");
+        h.Grd2.Rinfresca(r, "CDINT");
+    }
+}
+
+bool IndiceProd(const StatoHome& h, int32_t j) {
+    return j >= 1 && j <= h.NumProd;
+}
+} // namespace
+
+void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
+    RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
+    RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(j)];
+    in.Stato = "A";
+    in.PCdProd = j;
+    prod.PCdInt = i;
+    if (origine == Origine::Utente)
+        prod.Stato = "A";
+    ++h.NumAssociati;
+    if (origine != Origine::Ripristino)
+        h.DatiModificati = true;
+    RinfrescaInt(h, i);
+    RinfrescaProd(h, j);
+}
+
+void Scollega(StatoHome& h, int32_t i) {
+    RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
+    const int32_t p = in.PCdProd;
+    --h.NumAssociati;
+    in.Stato.clear();
+    in.PCdProd = 0;
+    if (IndiceProd(h, p)) {
+        RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(p)];
+        prod.PCdInt = 0;
+        prod.CdInt.clear();
+        prod.Stato.clear();
+        RinfrescaProd(h, p);
+    }
+    RinfrescaInt(h, i);
+    h.DatiModificati = true;
+}
+
+void Marca(StatoHome& h, int32_t i, Origine origine) {
+    h.ArtInt[static_cast<std::size_t>(i)].Stato = "X";
+    ++h.NumNonAssociabili;
+    RinfrescaInt(h, i);
+    if (origine == Origine::Ripristino)
+        return;
+    if (origine == Origine::Utente)
+        if (const int r = h.grd1.RigaDi(i))
+            h.grd1.SetTesto(r, "CDPROD2", "*Non associabile");
+    h.DatiModificati = true;
+}
+
+void Smarca(StatoHome& h, int32_t i) {
+    h.ArtInt[static_cast<std::size_t>(i)].Stato.clear();
+    --h.NumNonAssociabili;
+    RinfrescaInt(h, i);
+    h.DatiModificati = true;
+}
+
+} // namespace zelvano

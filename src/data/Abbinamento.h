@@ -1,0 +1,27 @@
+#pragma once
+// The rules that tie an input record to a catalogue record: a pair, a "not associable"
+// mark, and their undoing. Each keeps the records, the cells of the grid rows showing
+// them, the counters and the modified flag together; every caller goes through these.
+
+#include <cstdint>
+
+namespace zelvano {
+
+struct StatoHome;
+
+// Who makes the change: the user by hand, the automatic run, or the read-back of the
+// output file, which restores what was saved and so leaves the work unmodified.
+enum class Origine { Utente, Automatico, Ripristino };
+
+// Input record i becomes "A" with catalogue record j, and j points back at i. By hand the
+// catalogue record is marked "A" too.
+void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine);
+// Dissolves the pair of input record i (which has one) on both sides.
+void Scollega(StatoHome& h, int32_t i);
+// Input record i becomes "X". By hand its row says "*Non associabile", as typed at the
+// time; a refill of the grid writes it with a capital A.
+void Marca(StatoHome& h, int32_t i, Origine origine);
+// Input record i, marked "X", is to associate again.
+void Smarca(StatoHome& h, int32_t i);
+
+} // namespace zelvano

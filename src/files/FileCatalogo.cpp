@@ -1,0 +1,131 @@
+#include "files/FileCatalogo.h"
+
+#include "files/ErroreFile.h"
+#include "files/LettoreRighe.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zelvano {
+
+namespace {
+// Writes everything or returns the errno of the write that failed.
+int ScriviTutto(int fd, std::string_view dati) {
+    while (!dati.empty()) {
+        const ssize_t n = ::write(fd, dati.data(), dati.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        dati.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+bool LeggiTutto(int fd, char* dove, std::size_t quanti, int64_t da) {
+    while (quanti > 0) {
+        const ssize_t n = ::pread(fd, dove, quanti, static_cast<off_t>(da));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        dove += n;
+        quanti -= static_cast<std::size_t>(n);
+        da += n;
+    }
+    return true;
+}
+} // namespace
+
+ImprontaFile ImprontaDi(int fd) {
+    ImprontaFile imp;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return imp;
+    imp.dimensione = st.st_size;
+    imp.modificaNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return imp;
+}
+
+CopieCatalogo::CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
+                             ImprontaFile& impronta)
+    : percorso_(percorso), posizioni_(posizioni), impronta_(impronta) {
+    fd_ = ::open(percorso.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    if (fd_ < 0)
+        LanciaErroreFile("scrivere", percorso, errno);
+}
+
+CopieCatalogo::~CopieCatalogo() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void CopieCatalogo::RileggiPosizioni() {
+    LettoreRighe lettore(percorso_);
+    std::vector<PosizioneRiga> pos(1);
+    std::string_view riga;
+    while (lettore.Leggi(riga))
+        pos.push_back({lettore.InizioRiga(), static_cast<uint32_t>(riga.size())});
+    posizioni_ = std::move(pos);
+    const char ultimo = lettore.UltimoByte();
+    impronta_ = ImprontaDi(fd_);
+    impronta_.finisceACapo = ultimo == '\n' || ultimo == '\r';
+}
+
+bool CopieCatalogo::Riga(int32_t n, std::string& testo) {
+    ImprontaFile ora = ImprontaDi(fd_);
+    ora.finisceACapo = impronta_.finisceACapo;
+    // Changed by someone else since the program read or wrote it: the lines are where the
+    // file has them now.
+    if (ora != impronta_ || posizioni_.empty())
+        RileggiPosizioni();
+    if (n < 1 || static_cast<std::size_t>(n) >= posizioni_.size())
+        return false;
+    const PosizioneRiga& p = posizioni_[static_cast<std::size_t>(n)];
+    testo.resize(p.lunghezza);
+    if (!LeggiTutto(fd_, testo.data(), testo.size(), p.inizio))
+        LanciaErroreFile("leggere", percorso_, errno != 0 ? errno : EIO);
+    return true;
+}
+
+void CopieCatalogo::Accoda(std::string_view testo) {
+    const ImprontaFile prima = ImprontaDi(fd_);
+    if (prima.dimensione < 0)
+        LanciaErroreFile("scrivere", percorso_, errno);
+    if (prima.dimensione != impronta_.dimensione) {
+        // Whether the file ends with a line break is only known for the size last seen.
+        char ultimo = '\n';
+        if (prima.dimensione > 0 && !LeggiTutto(fd_, &ultimo, 1, prima.dimensione - 1))
+            ultimo = '\n';
+        impronta_.finisceACapo = ultimo == '\n' || ultimo == '\r';
+    }
+    std::string riga = impronta_.finisceACapo ? "" : "\r\n";
+    const int64_t inizio = prima.dimensione + static_cast<int64_t>(riga.size());
+    riga += testo;
+    riga += "\r\n";
+    const int errore = ScriviTutto(fd_, riga);
+    if (errore != 0) {
+        // Half a line at the end would become a record of its own at the next opening.
+        (void)!::ftruncate(fd_, prima.dimensione);
+        LanciaErroreFile("scrivere", percorso_, errore);
+    }
+    accodate_ = true;
+    posizioni_.push_back({inizio, static_cast<uint32_t>(testo.size())});
+    impronta_ = ImprontaDi(fd_);
+    impronta_.finisceACapo = true;
+}
+
+void CopieCatalogo::Chiudi() {
+    if (fd_ < 0)
+        return;
+    const bool sincronizzato = !accodate_ || ::fsync(fd_) == 0;
+    const int errore = errno;
+    ::close(fd_);
+    fd_ = -1;
+    if (!sincronizzato)
+        LanciaErroreFile("scrivere", percorso_, errore);
+}
+
+} // namespace zelvano

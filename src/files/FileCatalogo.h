@@ -1,0 +1,50 @@
+#pragma once
+// The catalogue file after its first reading: copies of its lines appended at its end, each
+// read from where the line lies while the file is as the program left it, and from the file
+// as it is now once something else has changed it.
+
+#include "data/StatoHome.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvano {
+
+// Size and modification time of an open file; dimensione -1 when it cannot be looked at.
+ImprontaFile ImprontaDi(int fd);
+
+// One or many copies through one opening of the file; the copies are on disk once Chiudi
+// has returned.
+class CopieCatalogo {
+  public:
+    // posizioni and impronta are the program's knowledge of the file, kept up to date here.
+    // Throws ErroreFile when the file cannot be opened for appending.
+    CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
+                  ImprontaFile& impronta);
+    ~CopieCatalogo();
+    CopieCatalogo(const CopieCatalogo&) = delete;
+    CopieCatalogo& operator=(const CopieCatalogo&) = delete;
+
+    // Line n (1-based) as the file holds it now; false when the file has no such line.
+    // Throws ErroreFile.
+    bool Riga(int32_t n, std::string& testo);
+    // Appends the text as a line of its own, CR LF after it; a line break first when the
+    // file does not end with one. On failure the file is cut back to what it was and
+    // ErroreFile is thrown.
+    void Accoda(std::string_view testo);
+    // Forces the copies to disk. Throws ErroreFile.
+    void Chiudi();
+
+  private:
+    void RileggiPosizioni();
+
+    std::string percorso_;
+    std::vector<PosizioneRiga>& posizioni_;
+    ImprontaFile& impronta_;
+    int fd_ = -1;
+    bool accodate_ = false;
+};
+
+} // namespace zelvano

@@ -1,0 +1,25 @@
+#pragma once
+// Tables read whole from their files take the place of the live ones, and catalogue lines
+// join ArtProd one at a time.
+
+#include "files/LetturaArchivi.h"
+
+#include <string_view>
+
+namespace zelvano {
+
+struct StatoHome;
+
+// Swap a table read whole in for the live one (records above the new count stay, as a
+// load leaves them), and set the count, the file name and what follows from them.
+void CaricaFileInt(StatoHome& h, TabellaLetta&& t);
+void CaricaFileProd(StatoHome& h, TabellaLetta&& t);
+
+// The upper-cased catalogue codes and descriptions the filter searches, made anew from
+// ArtProd.
+void RicostruisciMaiuscoli(StatoHome& h);
+
+// Appends one catalogue line as record NumProd + 1.
+void InserisciRiga(StatoHome& h, std::string_view rec);
+
+} // namespace zelvano
