@@ -2,6 +2,7 @@
 
 #include "data/Testo.h"
 #include "support/Banco.h"
+#include "support/Invarianti.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,8 @@
 namespace zelvano {
 namespace {
 
+using test::Abbinamenti;
 using test::RigaProd;
-
-// The counters, each input record's state and partner, each catalogue record's partner.
-std::string Abbinamenti(const StatoHome& h) {
-    std::string t = Numero(h.NumAssociati) + " " + Numero(h.NumNonAssociabili) + " |";
-    for (int32_t i = 1; i <= h.NumInt; ++i)
-        t += " " + h.ArtInt[i].Stato + Numero(h.ArtInt[i].PCdProd);
-    t += " |";
-    for (int32_t j = 1; j <= h.NumProd; ++j)
-        t += " " + Numero(h.ArtProd[j].PCdInt);
-    return t;
-}
 
 // Reopening and saving again gives the same bytes: 54-byte lines of catalogue code (1-25),
 // input code (26-50), state (51) and line code (52-54).
