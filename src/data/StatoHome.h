@@ -57,6 +57,10 @@ struct StatoHome {
     std::vector<PosizioneRiga> PosProd;
     ImprontaFile ImprontaProd;
 
+    // Counts the openings that replaced the tables, so whatever is built from them can tell
+    // it is out of date.
+    uint64_t Apertura = 0;
+
     std::string FileInt, FileProd, FileOut;
     std::string NomeFileInt, NomeFileProd, NomeFileOut;
     bool DatiModificati = false;

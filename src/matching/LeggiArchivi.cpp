@@ -118,6 +118,7 @@ void LeggiArchivi(StatoHome& h) {
         return;
     }
 
+    ++h.Apertura;
     h.FileInt = fileInt;
     h.FileProd = fileProd;
     h.FileOut = fileOut;
