@@ -5,7 +5,9 @@
 #include "app/Cp1252Qt.h"
 #include "app/FrmMsg.h"
 #include "app/IstanzaUnica.h"
+#include "app/PiattaformaQt.h"
 
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -33,6 +35,43 @@ class ProvaComponenti : public QObject {
             QTest::mouseClick(d.findChild<QPushButton*>(pulsante), Qt::LeftButton);
         QVERIFY(!d.isVisible());
         QCOMPARE(d.Esito(), esito);
+    }
+
+    // Up over its window, it runs the work its Azione names with the bar, then goes; what
+    // the work throws comes out once it has gone.
+    void frmPrgb() {
+        QWidget principale;
+        principale.resize(800, 600);
+        principale.show();
+        PiattaformaQt pf;
+        pf.ImpostaFinestra(&principale, {});
+        QString titolo;
+        QProgressBar* barra = nullptr;
+        pf.MostraFrmPrgb("ProvaAbb", [&](zelvano::BarraProgresso& b) {
+            auto* finestra = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(finestra && finestra->isVisible());
+            titolo = finestra->windowTitle();
+            barra = finestra->findChild<QProgressBar*>("prgb");
+            b.ImpostaMinimo(1);
+            b.ImpostaMassimo(10);
+            b.ImpostaValore(4);
+            b.ElaboraEventi();
+            QCOMPARE(barra->minimum(), 1);
+            QCOMPARE(barra->maximum(), 10);
+            QCOMPARE(barra->value(), 4);
+            QCOMPARE(b.Massimo(), 10.0F);
+        });
+        QCOMPARE(titolo, QStringLiteral("Esecuzione associazioni automatiche "));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        bool eseguito = false;
+        pf.MostraFrmPrgb("Altro", [&](zelvano::BarraProgresso&) { eseguito = true; });
+        QVERIFY(!eseguito);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 pf.MostraFrmPrgb("ProvaAbb", [](zelvano::BarraProgresso&) {
+                                     throw std::runtime_error("guasto");
+                                 }));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
     void cp1252() {

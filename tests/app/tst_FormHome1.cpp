@@ -4,6 +4,8 @@
 
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
+#include "matching/Selezione.h"
+#include "search/CaricaGrid2.h"
 #include "support/FileTemporanei.h"
 #include "support/FintaPiattaforma.h"
 
@@ -20,6 +22,7 @@
 #include <deque>
 #include <memory>
 #include <stdexcept>
+#include <tuple>
 
 using zelvano::Risposta;
 
@@ -188,6 +191,38 @@ class ProvaFormHome1 : public QObject {
                                              "Output File:"));
         QCOMPARE(Leggi(catalogo),
                  Catalogo + Righe({RigaProd("K100", "AAA", "Vite testa esagonale M6")}));
+    }
+
+    // The program's own sorts (a saved sort applied again) keep the chosen record chosen:
+    // by every column, both ways, in both grids, Qt's current index and every persistent
+    // index move with their rows.
+    void ordinamentiSeguonoIRecord() {
+        Apri();
+        zelvano::StatoHome& h = w->Stato();
+        h.TxtCod.clear(); // the whole catalogue
+        w->Esegui([&h] { zelvano::TxtCod_Change(h); });
+        h.Grd2.SetRow(h.Grd2.RigaDi(3)); // K300
+        w->Esegui([&h] { zelvano::Grd2_Click(h); });
+        for (auto [griglia, vista, scelto] :
+             {std::tuple{&h.grd1, grd1(), h.PCdIntSel}, std::tuple{&h.Grd2, Grd2(), 3}}) {
+            QAbstractItemModel* m = vista->model();
+            for (int col = 0; col < griglia->Cols(); ++col) {
+                for (int ordine :
+                     {zelvano::Griglia::OrdineDecrescente, zelvano::Griglia::OrdineCrescente}) {
+                    QPersistentModelIndex primo(m->index(0, 2));
+                    const int32_t recordPrimo = griglia->Record(1);
+                    w->Esegui([griglia, col, ordine] {
+                        griglia->SetCol(col);
+                        griglia->Sort(ordine);
+                    });
+                    QCOMPARE(vista->currentIndex().row() + 1, griglia->RigaDi(scelto));
+                    QCOMPARE(griglia->Row(), griglia->RigaDi(scelto));
+                    QCOMPARE(primo.row() + 1, griglia->RigaDi(recordPrimo));
+                    QCOMPARE(primo.data().toString(),
+                             DaCp1252(griglia->TextMatrix(primo.row() + 1, 2)));
+                }
+            }
+        }
     }
 
     void filtriDigitati() {
