@@ -3,8 +3,11 @@
 // a floor: the plainest loop that touches the same bytes.
 
 #include "GeneraDati.h"
+#include "InputConCopie.h"
 #include "PiattaformaBench.h"
+#include "support/ProvaAbbinamentiLetterale.h"
 
+#include "automatch/ProvaAbbinamenti.h"
 #include "data/Abbinamento.h"
 #include "data/StatoHome.h"
 #include "data/Tabelle.h"
@@ -41,6 +44,7 @@
 
 namespace zb = zelvano::bench;
 using namespace zelvano;
+using Orologio = std::chrono::steady_clock;
 
 namespace {
 
@@ -456,8 +460,6 @@ BENCHMARK_CAPTURE(Floor_Filtro, DueParoleAnd, &FiltroDueParole)->Unit(benchmark:
 // ---------------------------------------------------------------------------------------
 // Pairs and moves on 100,000 grd1 rows, about 70% paired.
 
-using Orologio = std::chrono::steady_clock;
-
 // Undoing a pair, as the user does on the selected input row: Grd2 shows the filter for
 // the paired code. With grd1 in file order the row is found at once; once the user has
 // sorted grd1 the row is searched for.
@@ -536,6 +538,87 @@ void BM_CercaPrecDaAbbinare(benchmark::State& state) {
 BENCHMARK(BM_CercaPrimoDaAbbinare)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(300);
 BENCHMARK(BM_CercaSuccessivo)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(300);
 BENCHMARK(BM_CercaPrecDaAbbinare)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(300);
+
+// ---------------------------------------------------------------------------------------
+// The automatic run, on an input file where a fifth of the articles bear the code of an
+// earlier one, so that their catalogue article is taken and a copy of its line is made.
+
+constexpr double QuotaCopie = 0.2;
+
+const std::string& InputCopie() {
+    static const std::string percorso = [] {
+        const std::string p = Amb().cartella + "/copie.ber";
+        const auto e = zb::InputConCopie(Amb().file.fileInt, Amb().file.fileProd, QuotaCopie, p);
+        std::fprintf(stderr, "copie.ber: %d of %d articles repeat an earlier code\n", e.ripetute,
+                     e.righe);
+        return p;
+    }();
+    return percorso;
+}
+
+// A window opened without the run (one blank line in the output file), on a catalogue of
+// its own: the run appends its copies to it.
+std::unique_ptr<Finestra> ApriPerProva() {
+    const std::string catalogo = Amb().cartella + "/prova.orv";
+    std::filesystem::copy_file(Amb().file.fileProd, catalogo,
+                               std::filesystem::copy_options::overwrite_existing);
+    auto f = std::make_unique<Finestra>();
+    CaricaFormHome(f->h);
+    f->pf.percorsi = {InputCopie(), catalogo, Amb().fileOutVuoto};
+    LeggiArchivi(f->h);
+    return f;
+}
+
+void BM_ProvaAbbinamenti(benchmark::State& state) {
+    EsitoProva esito;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto f = ApriPerProva();
+        zb::BarraMuta barra;
+        state.ResumeTiming();
+        esito = ProvaAbbinamenti(f->h, barra);
+        state.PauseTiming();
+        f.reset();
+        state.ResumeTiming();
+    }
+    state.counters["associati"] = esito.associati;
+    state.counters["copie"] = esito.copie;
+    state.SetItemsProcessed(state.iterations() * Amb().file.righeInt);
+}
+BENCHMARK(BM_ProvaAbbinamenti)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The plain run, a scan of the whole catalogue for every article, cannot finish on these
+// tables in reasonable time: it runs on the first articles only, and the two throughputs
+// (articles per second) are compared. The time reported is the fast run's.
+void BM_ProvaAbbinamenti_ControLetterale(benchmark::State& state) {
+    const auto primi = static_cast<int32_t>(state.range(0));
+    double rapporto = 0, letteraleMs = 0;
+    for (auto _ : state) {
+        auto veloce = ApriPerProva();
+        zb::BarraMuta barra;
+        const auto t0 = Orologio::now();
+        ProvaAbbinamenti(veloce->h, barra);
+        const auto t1 = Orologio::now();
+        const int32_t n = veloce->h.NumInt;
+        veloce.reset();
+        auto piano = ApriPerProva();
+        const auto t2 = Orologio::now();
+        zelvano::test::ProvaAbbinamentiLetterale(piano->h, primi);
+        const auto t3 = Orologio::now();
+        const double sVeloce = std::chrono::duration<double>(t1 - t0).count();
+        const double sPiano = std::chrono::duration<double>(t3 - t2).count();
+        state.SetIterationTime(sVeloce);
+        rapporto = (n / sVeloce) / (primi / sPiano);
+        letteraleMs = sPiano * 1000 / primi;
+    }
+    state.counters["letterale_ms_per_articolo"] = letteraleMs;
+    state.counters["rapporto"] = rapporto;
+}
+BENCHMARK(BM_ProvaAbbinamenti_ControLetterale)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1);
 
 // ---------------------------------------------------------------------------------------
 // The output file.

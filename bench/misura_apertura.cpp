@@ -1,7 +1,9 @@
-// misura_apertura [folder]: one whole opening (LeggiArchivi) of the two article files,
-// with its wall time and the process's peak memory beside the files' size. Without a
+// misura_apertura [--nuovo] [folder]: one whole opening (LeggiArchivi) of the two article
+// files, with its wall time and the process's peak memory beside the files' size, then the
+// catalogue grid refilled with the code box empty (every catalogue article). Without a
 // folder the files are generated first, in a child process, so the generator's memory
-// never counts in this process's peak.
+// never counts in this process's peak. With --nuovo the output file is new, so the opening
+// runs the automatic matching; its copies go to a copy of the catalogue made beforehand.
 
 #include "GeneraDati.h"
 #include "PiattaformaBench.h"
@@ -9,6 +11,7 @@
 #include "data/StatoHome.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "search/CaricaGrid2.h"
 
 #include <chrono>
 #include <cstdio>
@@ -69,8 +72,14 @@ struct CartellaPropria {
 } // namespace
 
 int main(int argc, char** argv) {
+    bool nuovo = false;
+    if (argc > 1 && std::string(argv[1]) == "--nuovo") {
+        nuovo = true;
+        --argc;
+        ++argv;
+    }
     if (argc > 2) {
-        std::fprintf(stderr, "usage: %s [folder holding %s and %s]\n", argv[0],
+        std::fprintf(stderr, "usage: misura_apertura [--nuovo] [folder holding %s and %s]\n",
                      zelvano::bench::NomeFileInt, zelvano::bench::NomeFileProd);
         return 2;
     }
@@ -93,14 +102,26 @@ int main(int argc, char** argv) {
         }
     }
     const std::string fileInt = cartella + "/" + zelvano::bench::NomeFileInt;
-    const std::string fileProd = cartella + "/" + zelvano::bench::NomeFileProd;
-    // One blank line: the opening finds no pairs to restore and runs no automatic matching.
+    std::string fileProd = cartella + "/" + zelvano::bench::NomeFileProd;
     const std::string fileOut = cartella + "/apertura.txt";
-    {
+    std::error_code ec;
+    if (nuovo) {
+        // The run appends its copies: to a catalogue of this measure's own.
+        const std::string copia = cartella + "/apertura.orv";
+        std::filesystem::copy_file(fileProd, copia,
+                                   std::filesystem::copy_options::overwrite_existing, ec);
+        if (ec) {
+            std::fprintf(stderr, "%s: %s\n", copia.c_str(), ec.message().c_str());
+            return 1;
+        }
+        fileProd = copia;
+        std::filesystem::remove(fileOut, ec);
+    } else {
+        // One blank line: the opening finds no pairs to restore and runs no automatic
+        // matching.
         std::ofstream f(fileOut, std::ios::binary | std::ios::trunc);
         f << "\r\n";
     }
-    std::error_code ec;
     const auto byteInt = std::filesystem::file_size(fileInt, ec);
     if (ec) {
         std::fprintf(stderr, "%s: %s\n", fileInt.c_str(), ec.message().c_str());
@@ -133,6 +154,13 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &uso);
     const long hwm = StatoKb("VmHWM");
     const long rssDopo = StatoKb("VmRSS");
+
+    // The code box emptied: every catalogue article in Grd2.
+    h.TxtCod.clear();
+    const auto t2 = std::chrono::steady_clock::now();
+    zelvano::CaricaGrid2(h);
+    const auto t3 = std::chrono::steady_clock::now();
+    const long hwmRiempita = StatoKb("VmHWM");
     const double totaleMb = static_cast<double>(byteInt + byteProd) / (1024.0 * 1024.0);
     const double maxrssMb = static_cast<double>(uso.ru_maxrss) / 1024.0;
     const double hwmMb = static_cast<double>(hwm) / 1024.0;
@@ -159,5 +187,14 @@ int main(int argc, char** argv) {
     std::printf("peak RSS (ru_maxrss)       %.1f MiB\n", maxrssMb);
     std::printf("peak RSS (VmHWM)           %.1f MiB\n", hwmMb);
     std::printf("peak / files               %.2f\n", hwmMb / totaleMb);
+    std::printf("pairs after the opening    %d (automatic run: %s)\n", h.NumAssociati,
+                nuovo ? "yes" : "no");
+    std::printf("Grd2 refill, code box empty %.1f ms, %d rows\n",
+                std::chrono::duration<double, std::milli>(t3 - t2).count(), h.Grd2.Rows() - 1);
+    std::printf("peak RSS after that refill %.1f MiB (%.2f of the files)\n",
+                static_cast<double>(hwmRiempita) / 1024.0,
+                static_cast<double>(hwmRiempita) / 1024.0 / totaleMb);
+    if (nuovo)
+        std::filesystem::remove(fileProd, ec);
     return h.NumInt > 0 && h.NumProd > 0 ? 0 : 1;
 }

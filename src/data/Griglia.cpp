@@ -62,8 +62,8 @@ void Griglia::DimenticaRighe(int da) {
     }
 }
 
-void Griglia::RicostruisciRigaDi() {
-    std::fill(rigaDi_.begin(), rigaDi_.end(), 0);
+void Griglia::RicostruisciRigaDi() const {
+    rigaDi_.assign(rigaDi_.size(), 0);
     // Backwards, so that a record shown twice answers with its first row.
     for (int r = Rows() - 1; r >= 1; --r) {
         const int32_t k = record_[static_cast<std::size_t>(r)];
@@ -73,6 +73,7 @@ void Griglia::RicostruisciRigaDi() {
             rigaDi_.resize(static_cast<std::size_t>(k) + 1, 0);
         rigaDi_[static_cast<std::size_t>(k)] = r;
     }
+    rigaDiValido_ = true;
 }
 
 void Griglia::SetRows(int n) {
@@ -80,13 +81,7 @@ void Griglia::SetRows(int n) {
     const int prima = Rows();
     if (n < prima) {
         DimenticaRighe(n);
-        // The common case, back to the header row, clears the index without a scan.
-        for (int r = n; r < prima; ++r) {
-            const int32_t k = record_[static_cast<std::size_t>(r)];
-            if (k > 0 && static_cast<std::size_t>(k) < rigaDi_.size() &&
-                rigaDi_[static_cast<std::size_t>(k)] == r)
-                rigaDi_[static_cast<std::size_t>(k)] = 0;
-        }
+        rigaDiValido_ = false;
     }
     record_.resize(static_cast<std::size_t>(n), 0);
     if (rigaCorrente_ >= n)
@@ -97,26 +92,13 @@ void Griglia::SetRows(int n) {
 }
 
 void Griglia::ImpostaRecord(std::vector<int32_t> record) {
-    const int prima = Rows();
     for (Colonna& c : colonne_) {
         c.scritte.clear();
         c.colori.clear();
     }
-    for (int r = 1; r < prima; ++r) {
-        const int32_t k = record_[static_cast<std::size_t>(r)];
-        if (k > 0 && static_cast<std::size_t>(k) < rigaDi_.size())
-            rigaDi_[static_cast<std::size_t>(k)] = 0;
-    }
     record.insert(record.begin(), 0);
     record_ = std::move(record);
-    for (int r = Rows() - 1; r >= 1; --r) {
-        const int32_t k = record_[static_cast<std::size_t>(r)];
-        if (k <= 0)
-            continue;
-        if (static_cast<std::size_t>(k) >= rigaDi_.size())
-            rigaDi_.resize(static_cast<std::size_t>(k) + 1, 0);
-        rigaDi_[static_cast<std::size_t>(k)] = r;
-    }
+    rigaDiValido_ = false;
     rigaCorrente_ = 0;
     rigaDaMostrare_ = 0;
     Avvisa([](OsservatoreGriglia& o) { o.Ridisegna(); });
@@ -127,7 +109,7 @@ void Griglia::AggiungiRiga(int32_t record) {
         record_.push_back(0);
     const int prima = Rows();
     record_.push_back(record);
-    if (record > 0) {
+    if (record > 0 && rigaDiValido_) {
         if (static_cast<std::size_t>(record) >= rigaDi_.size())
             rigaDi_.resize(static_cast<std::size_t>(record) + 1, 0);
         if (rigaDi_[static_cast<std::size_t>(record)] == 0)
@@ -143,6 +125,8 @@ int32_t Griglia::Record(int riga) const {
 }
 
 int Griglia::RigaDi(int32_t record) const {
+    if (!rigaDiValido_)
+        RicostruisciRigaDi();
     if (record < 1 || static_cast<std::size_t>(record) >= rigaDi_.size())
         return 0;
     return rigaDi_[static_cast<std::size_t>(record)];
@@ -347,7 +331,7 @@ void Griglia::Sort(int ordine) {
             colori.emplace(nuova[static_cast<std::size_t>(r)], v);
         col.colori = std::move(colori);
     }
-    RicostruisciRigaDi();
+    rigaDiValido_ = false;
     if (rigaCorrente_ > 0)
         rigaCorrente_ = nuova[static_cast<std::size_t>(rigaCorrente_)];
     Avvisa([&](OsservatoreGriglia& o) { o.Riordinata(vecchia); });

@@ -140,12 +140,15 @@ class Griglia {
     const Colonna& Col(int col) const;
     void Risolvi(Colonna& c) const;
     void Valore(int riga, const Colonna& c, std::string& out) const;
-    void RicostruisciRigaDi();
+    void RicostruisciRigaDi() const;
     void DimenticaRighe(int da);
 
     std::vector<Colonna> colonne_;
     std::vector<int32_t> record_{}; // per row, header included (0)
-    std::vector<int> rigaDi_;       // per record: its first row, 0 = none
+    // Per record: its first row, 0 = none. Made again only when asked after the rows
+    // changed, so a refill at every keystroke does not pay for it.
+    mutable std::vector<int> rigaDi_;
+    mutable bool rigaDiValido_ = true;
     const SorgenteRighe* sorgente_ = nullptr;
     int rigaCorrente_ = 0;
     int colCorrente_ = 0;

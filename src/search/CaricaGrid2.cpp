@@ -5,6 +5,8 @@
 #include "matching/CaricaArchivi.h"
 #include "search/FiltroProd.h"
 
+#include <algorithm>
+
 namespace zelvano {
 
 void CaricaGrid2(StatoHome& h) {
@@ -22,12 +24,26 @@ void CaricaGrid2(StatoHome& h) {
     const FiltroProd filtro(h.TxtCod, h.txtDescr, h.cmBAndOrIndice == 1);
     std::vector<int32_t> passano = Filtra(filtro, h.CdProdU, h.DescrU, h.NumProd);
     // The catalogue article of the chosen input article becomes the chosen row; with none
-    // chosen, the last free one shown.
-    for (std::size_t r = 0; r < passano.size(); ++r) {
-        const int32_t j = passano[r];
-        if (h.ArtProd[static_cast<std::size_t>(j)].PCdInt == h.PCdIntSel) {
-            h.RigaGrd2 = static_cast<int32_t>(r) + 1;
-            h.PCdProdSel = j;
+    // chosen, the last free one shown. Pairs point both ways, so the article is found from
+    // the input side instead of by reading every record shown.
+    int32_t cercato = 0;
+    if (h.PCdIntSel >= 1 && h.PCdIntSel <= h.NumInt) {
+        const int32_t j = h.ArtInt[static_cast<std::size_t>(h.PCdIntSel)].PCdProd;
+        if (j >= 1 && j <= h.NumProd &&
+            h.ArtProd[static_cast<std::size_t>(j)].PCdInt == h.PCdIntSel)
+            cercato = j;
+    } else if (h.PCdIntSel == 0) {
+        for (auto it = passano.rbegin(); it != passano.rend(); ++it)
+            if (h.ArtProd[static_cast<std::size_t>(*it)].PCdInt == 0) {
+                cercato = *it;
+                break;
+            }
+    }
+    if (cercato != 0) {
+        const auto it = std::lower_bound(passano.begin(), passano.end(), cercato);
+        if (it != passano.end() && *it == cercato) {
+            h.RigaGrd2 = static_cast<int32_t>(it - passano.begin()) + 1;
+            h.PCdProdSel = cercato;
         }
     }
     g.ImpostaRecord(std::move(passano));
