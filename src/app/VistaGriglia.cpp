@@ -75,6 +75,7 @@ VistaGriglia::VistaGriglia(zelvano::Griglia& griglia, QWidget* parent)
             &VistaGriglia::SeguiRigaCorrente);
     connect(modello_, &ModelloGriglia::rigaDaMostrare, this, &VistaGriglia::MostraRiga);
     connect(modello_, &ModelloGriglia::riordinata, this, [this] {
+        MostraOrdinamento();
         SeguiRigaCorrente(griglia_.Row());
         if (griglia_.Row() >= 1)
             MostraRiga(griglia_.Row());
@@ -190,6 +191,7 @@ void VistaGriglia::ApplicaColonne() {
         if (columnWidth(c) != pixel)
             setColumnWidth(c, pixel);
     }
+    MostraOrdinamento();
 }
 
 int VistaGriglia::ColonnaPerRiga() const {
@@ -235,6 +237,7 @@ void VistaGriglia::MostraRiga(int riga) {
 
 void VistaGriglia::DopoReset() {
     ApplicaColonne();
+    MostraOrdinamento();
     applicandoColonne_ = false;
     // A refill of the same size keeps the user's place; the core scrolls where it wants.
     if (modello_->rowCount() == righePrimaDelReset_)
@@ -242,6 +245,19 @@ void VistaGriglia::DopoReset() {
     SeguiRigaCorrente(griglia_.Row());
     if (rigaDaMostrare_ > 0)
         MostraRiga(rigaDaMostrare_);
+}
+
+void VistaGriglia::MostraOrdinamento() {
+    QHeaderView* intestazione = horizontalHeader();
+    const int ordine = griglia_.OrdineAttuale();
+    const int col = ordine == 0 ? -1 : griglia_.ColIndex(griglia_.ChiaveOrdinata());
+    const Qt::SortOrder verso =
+        ordine == zelvano::Griglia::OrdineDecrescente ? Qt::DescendingOrder : Qt::AscendingOrder;
+    if (intestazione->sortIndicatorSection() == col &&
+        (col < 0 || intestazione->sortIndicatorOrder() == verso))
+        return;
+    const QSignalBlocker blocco(intestazione);
+    intestazione->setSortIndicator(col, verso);
 }
 
 void VistaGriglia::RipristinaOrdineVisivo() {

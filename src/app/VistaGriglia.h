@@ -48,6 +48,8 @@ class VistaGriglia : public QTableView {
     void DopoReset();
     int ColonnaPerRiga() const;
     void RipristinaOrdineVisivo();
+    // The header's arrow shows the order the core's rows are in, whoever sorted them.
+    void MostraOrdinamento();
     void InoltraRidimensionamento(int col, int pixel);
 
     zelvano::Griglia& griglia_;

@@ -84,6 +84,8 @@ void Griglia::SetRows(int n) {
         rigaDiValido_ = false;
     }
     record_.resize(static_cast<std::size_t>(n), 0);
+    if (n <= 1)
+        ordineAttuale_ = 0;
     if (rigaCorrente_ >= n)
         rigaCorrente_ = 0;
     if (rigaDaMostrare_ >= n)
@@ -99,6 +101,7 @@ void Griglia::ImpostaRecord(std::vector<int32_t> record) {
     record.insert(record.begin(), 0);
     record_ = std::move(record);
     rigaDiValido_ = false;
+    ordineAttuale_ = 0;
     rigaCorrente_ = 0;
     rigaDaMostrare_ = 0;
     Avvisa([](OsservatoreGriglia& o) { o.Ridisegna(); });
@@ -332,6 +335,8 @@ void Griglia::Sort(int ordine) {
         col.colori = std::move(colori);
     }
     rigaDiValido_ = false;
+    chiaveOrdinata_ = c.chiave;
+    ordineAttuale_ = ordine;
     if (rigaCorrente_ > 0)
         rigaCorrente_ = nuova[static_cast<std::size_t>(rigaCorrente_)];
     Avvisa([&](OsservatoreGriglia& o) { o.Riordinata(vecchia); });

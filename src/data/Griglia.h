@@ -103,6 +103,10 @@ class Griglia {
     // Stable sort of the data rows by the current column; the current row stays with its
     // data.
     void Sort(int ordine);
+    // The order the rows are in: the key of the column of the last sort and its order code,
+    // until the rows are replaced (0 then: the order they were written in).
+    const std::string& ChiaveOrdinata() const { return chiaveOrdinata_; }
+    int OrdineAttuale() const { return ordineAttuale_; }
     void ShowCell(int riga, int col);
 
     const std::string& ToolTipText() const { return tooltip_; }
@@ -152,6 +156,8 @@ class Griglia {
     const SorgenteRighe* sorgente_ = nullptr;
     int rigaCorrente_ = 0;
     int colCorrente_ = 0;
+    std::string chiaveOrdinata_;
+    int ordineAttuale_ = 0;
     int rigaDaMostrare_ = 0;
     bool ridisegno_ = true;
     bool sporca_ = false;

@@ -44,6 +44,9 @@ bool AggiungiCopia(StatoHome& h, int32_t& j) {
     h.PCdProdSel = j;
     h.RigaGrd2 = h.Grd2.Rows();
     h.Grd2.AggiungiRiga(j);
+    // The copy is the chosen article now, and the highlighted row says so.
+    h.Grd2.SetRow(h.RigaGrd2);
+    h.Grd2.ShowCell(h.RigaGrd2, 0);
     return true;
 }
 } // namespace

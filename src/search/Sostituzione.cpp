@@ -55,16 +55,21 @@ bool NuovoCodice(std::string_view c, std::string_view f, const std::string& r, u
     }
 }
 
-void MostraCodici(StatoHome& h, uint32_t colore) {
+// Writes the codes awaiting the answer in their colour; the first row that shows one.
+int MostraCodici(StatoHome& h, uint32_t colore) {
     Griglia& g = h.grd1;
     const int cCodice = g.ColIndex("CDPROD");
+    int prima = 0;
     for (int r = 1; r < g.Rows(); ++r) {
         const int32_t i = g.Record(r);
         if (i < 1 || i > h.NumInt || h.ArtInt[i].Modificato != 1)
             continue;
         g.SetTextMatrix(r, cCodice, h.ArtInt[i].CdProd.str());
         g.SetCellBackColor(r, cCodice, colore);
+        if (prima == 0)
+            prima = r;
     }
+    return prima;
 }
 } // namespace
 
@@ -105,8 +110,11 @@ void EseguiSostituzione(StatoHome& h) {
         h.pf.Messaggio("Nessun aggiornamento eseguito");
         return;
     }
-    MostraCodici(h, Griglia::Giallo);
+    const int primaCambiata = MostraCodici(h, Griglia::Giallo);
     h.grd1.SetRow(0);
+    // The question hides most of the grid: the first changed code is brought into view first.
+    if (primaCambiata > 0)
+        h.grd1.ShowCell(primaCambiata, 0);
     bool confermato = h.pf.Domanda("Aggiornati " + Numero(cambiati) + " codici. Confermi?",
                                    false) == Risposta::Si;
     // Codes that did not reach the input file are taken back, as after a No.
@@ -137,6 +145,11 @@ void EseguiSostituzione(StatoHome& h) {
     if (confermato) {
         Esegui_provaAbbinamenti(h);
         RefreshGrideLabel(h);
+    } else if (h.RigaGrd1 > 0) {
+        // The chosen article is highlighted again, so the next command acts on the row the
+        // user sees.
+        h.grd1.SetRow(h.RigaGrd1);
+        h.grd1.ShowCell(h.RigaGrd1, 0);
     }
 }
 

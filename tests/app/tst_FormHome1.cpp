@@ -5,12 +5,14 @@
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
 #include "matching/Selezione.h"
+#include "matching/Totali.h"
 #include "search/CaricaGrid2.h"
 #include "support/FileTemporanei.h"
 #include "support/FintaPiattaforma.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -223,6 +225,19 @@ class ProvaFormHome1 : public QObject {
                 }
             }
         }
+    }
+
+    // A sort saved by an earlier run and applied at the opening shows its arrow, as a sort
+    // made by a click does; a refill in file order takes it away.
+    void ordinamentoSalvatoMostraLaFreccia() {
+        QVERIFY(Scrivi(dir->filePath("sort1.txt"), "DESCR,2\r\n"));
+        Apri();
+        const QHeaderView* intestazione = grd1()->horizontalHeader();
+        QCOMPARE(intestazione->sortIndicatorSection(), 3);
+        QCOMPARE(intestazione->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(Colonna(grd1(), 3).first(), QStringLiteral("VITE M6"));
+        w->Esegui([this] { zelvano::RefreshGrideLabel(w->Stato()); });
+        QCOMPARE(intestazione->sortIndicatorSection(), -1);
     }
 
     void filtriDigitati() {

@@ -98,6 +98,7 @@ TEST_F(Associazioni, FurtherPairCopiesTheCatalogueLine) {
     EXPECT_EQ(b.h.NumProd, 5);
     EXPECT_EQ(b.h.Grd2.Rows(), righePrima + 1);
     EXPECT_EQ(b.h.RigaGrd2, righePrima);
+    EXPECT_EQ(b.h.Grd2.Row(), righePrima); // the copy is the row the user sees chosen
     EXPECT_EQ(b.h.PCdProdSel, 5);
     EXPECT_EQ(b.Celle2(5), "2|A|I2");
     EXPECT_EQ(Legami(1, 1), "1|1");     // the original keeps its pair

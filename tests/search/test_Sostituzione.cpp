@@ -54,6 +54,7 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
         EXPECT_EQ(b.h.ArtInt[1].CdProd, c.codice); // No takes every change back
         EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD"), c.codice);
         EXPECT_EQ(LeggiFile(b.fileInt), prima);
+        EXPECT_EQ(b.h.grd1.Row(), b.h.RigaGrd1); // the chosen article highlighted again
         if (c.atteso != nullptr) {
             EXPECT_EQ(b.h.ArtInt[1].CdProdPrec, c.codice);
             b.pf.AspettaRicerca(Esegui(c.trova, c.sostituisci, c.modo))

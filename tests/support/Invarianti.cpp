@@ -49,6 +49,13 @@ std::string Violazioni(const StatoHome& h) {
     if (h.RigaGrd2 != 0 && h.Grd2.Record(h.RigaGrd2) != h.PCdProdSel)
         errore("Grd2 row " + Numero(h.RigaGrd2) + " shows record " +
                Numero(h.Grd2.Record(h.RigaGrd2)) + ", not the chosen " + Numero(h.PCdProdSel));
+    // The highlighted catalogue row is the chosen one.
+    if (h.Grd2.Row() != h.RigaGrd2)
+        errore("Grd2 highlights row " + Numero(h.Grd2.Row()) + ", the chosen row is " +
+               Numero(h.RigaGrd2));
+    if (h.RigaGrd1 != 0 && h.grd1.Row() != h.RigaGrd1)
+        errore("grd1 highlights row " + Numero(h.grd1.Row()) + ", the chosen row is " +
+               Numero(h.RigaGrd1));
     return v;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What must hold after every operation on the window's state: every pair mutual, no
 // catalogue record paired twice, the counters and the totals shown equal a recount, and
-// each chosen row shows the chosen record.
+// each chosen row shows the chosen record and is the one highlighted.
 
 #include "data/StatoHome.h"
 
