@@ -1,5 +1,6 @@
 #include "app/VistaGriglia.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -150,7 +151,33 @@ void VistaGriglia::mouseMoveEvent(QMouseEvent* event) {
 void VistaGriglia::keyPressEvent(QKeyEvent* event) {
     QScopedValueRollback utente(inputUtente_, true);
     rigaNotificata_ = false;
+    const int tasto = event->key();
+    if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Space) &&
+        event->modifiers() == Qt::NoModifier) {
+        // Return or Space chooses the row the keyboard is on, as a click would.
+        if (currentIndex().isValid())
+            RigaDellUtente(currentIndex().row() + 1);
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+void VistaGriglia::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    // Tabbing into the grid puts the keyboard on a row: that row is the chosen one, so what
+    // the user sees framed is what the next command acts on. A click chooses its own row.
+    const Qt::FocusReason motivo = event->reason();
+    if (motivo != Qt::TabFocusReason && motivo != Qt::BacktabFocusReason &&
+        motivo != Qt::ShortcutFocusReason)
+        return;
+    const QModelIndex attuale = currentIndex();
+    if (!attuale.isValid()) {
+        if (modello_->rowCount() > 0)
+            RigaDellUtente(1);
+    } else if (attuale.row() + 1 != griglia_.Row()) {
+        RigaDellUtente(attuale.row() + 1);
+    }
 }
 
 QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) {

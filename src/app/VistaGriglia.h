@@ -1,7 +1,8 @@
 #pragma once
 // The table view of one core grid. It shows what the core holds (hidden columns, widths in
 // twips, the current row) and hands the user's gestures back to the core: a row chosen by
-// mouse or keyboard, a sort by caption, a column moved or resized. The core owns the column
+// mouse or keyboard (moving onto it, Return or Space on it, or tabbing into the grid on
+// it), a sort by caption, a column moved or resized. The core owns the column
 // order, so after a move the header goes back to showing the model's order.
 
 #include "app/ModelloGriglia.h"
@@ -36,6 +37,7 @@ class VistaGriglia : public QTableView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 

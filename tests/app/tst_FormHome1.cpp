@@ -240,6 +240,40 @@ class ProvaFormHome1 : public QObject {
         QCOMPARE(intestazione->sortIndicatorSection(), -1);
     }
 
+    // From the opening to a saved pair with the keyboard alone: tabbing into Grd2 chooses
+    // the row it lands on, the arrows and Return choose as a click does, with many rows and
+    // with one.
+    void soloTastiera() {
+        Apri(); // I002 chosen: its code K3 shows K300 and K301
+        zelvano::StatoHome& h = w->Stato();
+        QTableView* g2 = Grd2();
+        QCOMPARE(Colonna(g2, g2CdProd), (QStringList{"K300", "K301"}));
+        QCOMPARE(h.RigaGrd2, 0);
+        g2->setFocus(Qt::TabFocusReason);
+        QCOMPARE(h.PCdProdSel, 3);
+        QTest::keyClick(g2, Qt::Key_Down);
+        QCOMPARE(h.PCdProdSel, 4);
+        QCOMPARE(g2->currentIndex().row() + 1, h.RigaGrd2);
+        QTest::keyClick(g2, Qt::Key_F3);
+        QCOMPARE(Colonna(grd1(), g1CdProd2), (QStringList{"K100", "K301", "R10", ""}));
+
+        QTest::keyClick(g2, Qt::Key_F7); // on to I004, whose empty code shows everything
+        QCOMPARE(grd1()->currentIndex().row(), 3);
+        auto* codice = w->findChild<QLineEdit*>("TxtCod");
+        codice->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(codice, QStringLiteral("k200"));
+        QCOMPARE(Colonna(g2, g2CdProd), QStringList{"K200"});
+        g2->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(g2, Qt::Key_Return);
+        QCOMPARE(h.PCdProdSel, 2);
+        QCOMPARE(g2->currentIndex().row(), 0);
+        QTest::keyClick(g2, Qt::Key_F3);
+        QTest::keyClick(g2, Qt::Key_F1);
+        QCOMPARE(Leggi(uscita),
+                 RigaOut("K100", "I001", 'A', "AAA") + RigaOut("K301", "I002", 'A', "AAD") +
+                     RigaOut("R10", "I003", 'A', "AAE") + RigaOut("K200", "I004", 'A', "AAB"));
+    }
+
     void filtriDigitati() {
         Apri(); // the code box holds I002's "K3"
         auto* descrizione = w->findChild<QLineEdit*>("txtDescr");
