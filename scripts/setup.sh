@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
-pacchetti=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
+pacchetti=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

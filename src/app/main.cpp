@@ -2,6 +2,7 @@
 
 #include "app/FormHome1.h"
 #include "app/IstanzaUnica.h"
+#include "app/Traduzioni.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     char* argomentiQt[] = {argc > 0 && argv[0] ? argv[0] : nomeProgramma, nullptr};
     int numeroArgomentiQt = 1;
     QApplication app(numeroArgomentiQt, argomentiQt);
+    CaricaTraduzioneItaliana(app);
 
     IstanzaUnica istanza;
     if (!istanza.Acquisisci()) {

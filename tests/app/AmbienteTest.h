@@ -1,6 +1,8 @@
 #pragma once
-// How every widget test runs: Fusion style (same sizes everywhere) and Qt's test mode for
-// the standard folders.
+// How every widget test runs: Fusion style (same sizes everywhere), Qt's test mode for the
+// standard folders, and Qt's own texts in Italian, as the program shows them.
+
+#include "app/Traduzioni.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -11,6 +13,7 @@
         QApplication app(argc, argv);                                                              \
         QApplication::setStyle(QStringLiteral("Fusion"));                                          \
         QStandardPaths::setTestModeEnabled(true);                                                  \
+        CaricaTraduzioneItaliana(app);                                                             \
         Classe prova;                                                                              \
         return QTest::qExec(&prova, argc, argv);                                                   \
     }

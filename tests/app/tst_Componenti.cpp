@@ -7,6 +7,7 @@
 #include "app/IstanzaUnica.h"
 #include "app/PiattaformaQt.h"
 
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -72,6 +73,16 @@ class ProvaComponenti : public QObject {
                                      throw std::runtime_error("guasto");
                                  }));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // Qt's standard texts are Italian, as the program loads them at start.
+    void testiStandardInItaliano() {
+        QMessageBox domanda(QMessageBox::Question, QStringLiteral("Zelvano"), QStringLiteral("?"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(domanda.button(QMessageBox::Yes)->text(), QStringLiteral("&S\u00ec"));
+        QCOMPARE(domanda.button(QMessageBox::Cancel)->text(), QStringLiteral("Annulla"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"),
+                 QStringLiteral("Cerca in:"));
     }
 
     void cp1252() {
