@@ -40,6 +40,7 @@ class FintaPiattaforma : public Piattaforma {
     std::vector<std::string> progresso;
     int eventiElaborati = 0;
     std::string cartella = ".";
+    std::string cartellaDati; // the program's folder when empty
 
     void Messaggio(const std::string& testo) override;
     Risposta Domanda(const std::string& testo, bool conAnnulla) override;
@@ -53,6 +54,9 @@ class FintaPiattaforma : public Piattaforma {
     void Occupato(bool) override {}
     void ElaboraEventi() override { ++eventiElaborati; }
     std::string CartellaProgramma() override { return cartella; }
+    std::string CartellaDatiUtente() override {
+        return cartellaDati.empty() ? cartella : cartellaDati;
+    }
 
   private:
     struct Passo {
