@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -81,6 +79,8 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
     }
 }
 
+const std::string AltroFile = "Gli abbinamenti non sono stati salvati. Salvarli in un altro file?";
+
 // Unsaved work is offered for saving first; then each dialog may stop the opening.
 TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
     test::CartellaTemporanea dir;
@@ -92,7 +92,7 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
     const std::string manca = dir.Percorso("manca.ber"), cartella = dir.Percorso("cartella.txt");
     std::filesystem::create_directory(cartella);
     const std::string illeggibile =
-        "Impossibile leggere il file " + cartella + ": " + std::strerror(EISDIR);
+        "Impossibile leggere il file " + cartella + ": \xE8 una cartella";
     struct Caso {
         std::vector<std::string> risposte;
         std::string messaggio;
@@ -114,7 +114,7 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         {{""}, "Richiesta interrotta", Risposta::No},
         {{""}, "Richiesta interrotta", Risposta::Si},
         {{},
-         "Impossibile scrivere il file " + cartella + ": " + std::strerror(EISDIR),
+         "Impossibile scrivere il file " + cartella + ": \xE8 una cartella",
          Risposta::Si,
          true},
     };
@@ -132,6 +132,8 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         Dialoghi(b.pf, c.risposte);
         if (!c.messaggio.empty())
             b.pf.AspettaMessaggio(c.messaggio);
+        if (c.salvaInCartella)
+            b.pf.AspettaDomanda(AltroFile, Risposta::No);
         LeggiArchivi(b.h);
         b.pf.VerificaFine();
         EXPECT_EQ(Istantanea(b.h), prima);
