@@ -9,6 +9,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -198,6 +200,17 @@ class ProvaFormHome1 : public QObject {
         // A character the files cannot hold never reaches the box.
         QTest::sendKeyEvent(QTest::Click, descrizione, Qt::Key_unknown, QStringLiteral("Ω"), {});
         QCOMPARE(descrizione->text(), QStringLiteral("m8 dado"));
+        // A pasted spreadsheet cell brings a line end and a tab: both boxes keep the text
+        // only, and the filter runs on it.
+        auto* codice = w->findChild<QLineEdit*>("TxtCod");
+        for (QLineEdit* casella : {codice, descrizione}) {
+            casella->clear();
+            QGuiApplication::clipboard()->setText(QStringLiteral("K3\t0\r\n"));
+            casella->paste();
+            QCOMPARE(casella->text(), QStringLiteral("K30"));
+        }
+        QCOMPARE(w->Stato().TxtCod, std::string("K30"));
+        QCOMPARE(w->Stato().txtDescr, std::string("K30"));
     }
 
     void erroreDiventaMessaggio() {
