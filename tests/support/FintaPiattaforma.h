@@ -23,6 +23,8 @@ class FintaPiattaforma : public Piattaforma {
 
     // Script, in the order the program will ask.
     FintaPiattaforma& AspettaMessaggio(std::string testo);
+    // A message whose text starts with inizio (the rest names something made at random).
+    FintaPiattaforma& AspettaMessaggioInizio(std::string inizio);
     FintaPiattaforma& AspettaDomanda(std::string testo, Risposta risposta);
     FintaPiattaforma& AspettaApriFile(std::string titolo, std::string percorso);
     FintaPiattaforma& AspettaSalvaFile(std::string titolo, std::string percorso);
@@ -66,6 +68,7 @@ class FintaPiattaforma : public Piattaforma {
         Risposta scelta = Risposta::Si;
         EsitoScelta esito = EsitoScelta::Nessuno;
         EsitoRicerca ricerca;
+        bool soloInizio = false;
     };
     FintaPiattaforma& Aggiungi(Passo passo);
     Passo Prossimo(Tipo tipo, const std::string& testo);
