@@ -181,7 +181,7 @@ std::string PrefissoTemporanei(const std::string& nome) {
     return nome.substr(0, massimo - std::strlen(hash)) + hash + std::string(Marca);
 }
 
-void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto) {
+void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, bool durevole) {
     const std::string vero = Destinazione(percorso);
     struct stat st {};
     const bool esiste = ::stat(vero.c_str(), &st) == 0;
@@ -242,7 +242,7 @@ void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto) {
         ::unlink(temporaneo.c_str());
         LanciaErroreFile("scrivere", percorso, errore);
     }
-    errore = SincronizzaCartella(cartella);
+    errore = durevole ? SincronizzaCartella(cartella) : 0;
     RimuoviTemporaneiVecchi(cartella, prefisso);
     if (errore != 0)
         LanciaErroreFile("scrivere", percorso, errore);

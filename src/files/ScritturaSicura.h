@@ -15,7 +15,11 @@ namespace zelvano {
 // Throws ErroreFile, whose message says when the old content had to be put back; on
 // failure the target holds its old content and no temporary file remains. A file the user
 // may not write is refused, as an ordinary write would refuse it.
-void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto);
+// Without durevole the folder is not synced after the rename: for files that are only a
+// convenience, written at every column drag, where a save lost to a power cut costs
+// nothing.
+void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto,
+                      bool durevole = true);
 
 // The name the temporary files of a save of `nome` (without folder) start with; what
 // follows is six random characters. Names too long for it are cut, with a hash of the
