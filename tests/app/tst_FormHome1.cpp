@@ -21,6 +21,7 @@
 
 #include <deque>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 using zelvano::Risposta;
@@ -215,10 +216,13 @@ class ProvaFormHome1 : public QObject {
 
     void erroreDiventaMessaggio() {
         ApriAnnullato();
-        pf->AspettaMessaggio("Disco pieno \x80").AspettaMessaggio("Errore imprevisto");
+        pf->AspettaMessaggio("Disco pieno \x80")
+            .AspettaMessaggio("Memoria insufficiente: il comando \xE8 stato interrotto")
+            .AspettaMessaggio("Errore imprevisto");
         w->Esegui([] { throw std::runtime_error("Disco pieno \x80"); });
+        w->Esegui([] { throw std::bad_alloc(); });
         w->Esegui([] { throw 42; });
-        QVERIFY(pf->CopioneFinito()); // both shown, in order
+        QVERIFY(pf->CopioneFinito()); // all shown, in order
     }
 
     void tastiFunzione_data() {
