@@ -133,8 +133,9 @@ TEST(ScriviFileSicuro, KeepsOwnerGroupAndExtendedAttributes) {
 }
 
 // As an ordinary user (a root test drops to one): a read-only file is refused as a write
-// would refuse it; a writable file in a read-only folder is rewritten in place.
-TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedReadOnlyFolderIsWrittenInPlace) {
+// would refuse it; a writable file in a read-only folder, or one whose owner the user
+// cannot give to a new file, is rewritten in place.
+TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedOthersAreWrittenInPlace) {
     test::CartellaTemporanea dir;
     const std::string sola = dir.Percorso("sola");
     fs::create_directory(sola);
@@ -143,6 +144,10 @@ TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedReadOnlyFolderIsWrittenInPlace) {
     fs::create_directory(dir.Percorso("aperta"));
     const std::string chiuso = dir.Scrivi("aperta/chiuso.txt", "vecchio");
     test::DaiAllUtente(dir.Radice().string());
+    // Still the test's own: a child running as another user writes it but cannot own it.
+    const std::string altrui = dir.Scrivi("aperta/altrui.txt", "vecchio");
+    fs::permissions(altrui, fs::perms(0666));
+    const struct stat primaAltrui = Stat(altrui);
     fs::permissions(bloccato, fs::perms(0444));
     fs::permissions(chiuso, fs::perms(0444));
     fs::permissions(sola, fs::perms(0555));
@@ -150,18 +155,22 @@ TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedReadOnlyFolderIsWrittenInPlace) {
     const std::string esito = InFiglio(
         [&] {
             return Salva(chiuso, "nuovo") + "\n" + Salva(bloccato, "nuovo") + "\n" +
-                   Salva(libero, "nuovo") + "\n" + Salva(dir.Percorso("sola/nuovo.txt"), "x");
+                   Salva(libero, "nuovo") + "\n" + Salva(altrui, "nuovo") + "\n" +
+                   Salva(dir.Percorso("sola/nuovo.txt"), "x");
         },
         true);
     EXPECT_EQ(esito, "Impossibile scrivere il file " + chiuso + ": permesso negato\n" +
-                         "Impossibile scrivere il file " + bloccato + ": permesso negato\nok\n" +
-                         "Impossibile scrivere il file " + dir.Percorso("sola/nuovo.txt") +
-                         ": permesso negato");
+                         "Impossibile scrivere il file " + bloccato +
+                         ": permesso negato\nok\nok\n" + "Impossibile scrivere il file " +
+                         dir.Percorso("sola/nuovo.txt") + ": permesso negato");
     EXPECT_EQ(test::LeggiFile(chiuso), "vecchio");
     EXPECT_EQ(test::LeggiFile(bloccato), "vecchio");
     EXPECT_EQ(test::LeggiFile(libero), "nuovo");
+    EXPECT_EQ(test::LeggiFile(altrui), "nuovo");
+    EXPECT_EQ(Stat(altrui).st_uid, primaAltrui.st_uid);
+    EXPECT_EQ(Stat(altrui).st_ino, primaAltrui.st_ino);
     EXPECT_EQ(Nomi(sola), (std::set<std::string>{"bloccato.txt", "libero.txt"}));
-    EXPECT_EQ(Nomi(dir.Percorso("aperta")), std::set<std::string>{"chiuso.txt"});
+    EXPECT_EQ(Nomi(dir.Percorso("aperta")), (std::set<std::string>{"altrui.txt", "chiuso.txt"}));
 }
 
 // The injected failure stops a write part way, as a full disk does.
