@@ -34,7 +34,11 @@ CopieCatalogo::~CopieCatalogo() {
 
 void CopieCatalogo::RileggiPosizioni() {
     LettoreRighe lettore(percorso_);
-    std::vector<PosizioneRiga> pos(1);
+    // Sized from what the file held before, so that a million lines are not moved by
+    // doubling steps.
+    std::vector<PosizioneRiga> pos;
+    pos.reserve(posizioni_.size() + 1);
+    pos.resize(1);
     std::string_view riga;
     while (lettore.Leggi(riga))
         pos.push_back({lettore.InizioRiga(), static_cast<uint32_t>(riga.size())});
