@@ -60,6 +60,7 @@ class PiattaformaBench : public Piattaforma {
     void Occupato(bool) override {}
     void ElaboraEventi() override {}
     std::string CartellaProgramma() override { return cartella_; }
+    std::string CartellaDatiUtente() override { return cartella_; }
 
   private:
     std::string Prossimo() {

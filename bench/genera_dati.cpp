@@ -1,11 +1,12 @@
 // genera_dati <input-lines> <reference-lines> <folder>: writes the two article files the
-// benchmarks and misura_apertura read.
+// benchmarks and misura_apertura read, making the folder when it is missing.
 
 #include "GeneraDati.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        // A folder that does not exist yet is made, with its parents.
+        std::filesystem::create_directories(argv[3]);
         const auto f = zelvano::bench::GeneraDati(static_cast<int32_t>(righeInt),
                                                   static_cast<int32_t>(righeProd), argv[3]);
         std::printf("%s: %ld lines, %llu bytes\n", f.fileInt.c_str(), righeInt,

@@ -1,18 +1,24 @@
-// misura_apertura [--nuovo] [folder]: one whole opening (LeggiArchivi) of the two article
-// files, with its wall time and the process's peak memory beside the files' size, then the
-// catalogue grid refilled with the code box empty (every catalogue article). Without a
-// folder the files are generated first, in a child process, so the generator's memory
-// never counts in this process's peak. With --nuovo the output file is new, so the opening
-// runs the automatic matching; its copies go to a copy of the catalogue made beforehand.
+// misura_apertura [--nuovo] [--lavoro] [folder]: one whole opening (LeggiArchivi) of the
+// two article files, with its wall time and the process's peak memory beside the files'
+// size, then Grd2 refilled with the code box empty. Without a folder the files are
+// generated first, in a child process, so the generator's memory never counts in this
+// process's peak. With --nuovo the output file is new, so the opening runs the automatic
+// matching, whose copies go to a copy of the catalogue made beforehand. With --lavoro the
+// opening is followed by the automatic matching run, three catalogue filters and a save,
+// each timed.
+// misura_apertura --vuote N: both files of N empty lines, and what a line costs.
 
 #include "GeneraDati.h"
 #include "PiattaformaBench.h"
 
+#include "automatch/ProvaAbbinamenti.h"
 #include "data/StatoHome.h"
+#include "files/FileOutput.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
 #include "search/CaricaGrid2.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -69,24 +76,108 @@ struct CartellaPropria {
     }
 };
 
+double Ms(std::chrono::steady_clock::time_point da) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - da).count();
+}
+
+// Times one step of the work after the opening.
+template <class F> void Misura(const char* cosa, F&& passo) {
+    const auto t0 = std::chrono::steady_clock::now();
+    passo();
+    std::printf("%-34s %.1f ms\n", cosa, Ms(t0));
+}
+
+// The automatic matching run, the filters a user types and a save.
+void Lavoro(zelvano::StatoHome& h, zelvano::bench::PiattaformaBench& pf) {
+    Misura("automatic matching run", [&] { zelvano::Esegui_provaAbbinamenti(h); });
+    std::printf("  pairs %d, catalogue records %d\n", h.NumAssociati, h.NumProd);
+    Misura("filter, selective code", [&] {
+        h.TxtCod = zelvano::bench::CodiceRaro;
+        zelvano::TxtCod_Change(h);
+    });
+    std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
+    Misura("filter, both boxes empty", [&] {
+        h.TxtCod.clear();
+        zelvano::TxtCod_Change(h);
+    });
+    std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
+    Misura("filter, description word", [&] {
+        h.txtDescr = "VITE";
+        zelvano::txtDescr_Change(h);
+    });
+    std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
+    h.DatiModificati = true;
+    bool salvato = false;
+    Misura("save (SalvaArchivio)", [&] { salvato = zelvano::SalvaArchivio(h); });
+    std::printf("  saved %s, messages %zu\n", salvato ? "yes" : "NO", pf.messaggi.size());
+}
+
+// Both files of n empty lines: what an empty line costs once opened, both tables and
+// grids, the catalogue's line positions and upper-cased texts included.
+int Vuote(long n) {
+    char modello[] = "/tmp/zelvano-vuote-XXXXXX";
+    if (mkdtemp(modello) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    CartellaPropria propria;
+    propria.percorso = modello;
+    const std::string cartella = modello;
+    for (const char* nome : {zelvano::bench::NomeFileInt, zelvano::bench::NomeFileProd}) {
+        std::ofstream f(cartella + "/" + nome, std::ios::binary);
+        const std::string blocco(2 * 4096, '\n');
+        for (long k = 0; k < n; k += 4096)
+            f.write(blocco.data(), static_cast<std::streamsize>(std::min<long>(4096, n - k)));
+    }
+    {
+        std::ofstream f(cartella + "/apertura.txt", std::ios::binary);
+        f << "\r\n";
+    }
+    const long rssPrima = StatoKb("VmRSS");
+    zelvano::bench::PiattaformaBench pf(cartella);
+    zelvano::StatoHome h(pf);
+    zelvano::CaricaFormHome(h);
+    pf.percorsi = {cartella + "/" + zelvano::bench::NomeFileInt,
+                   cartella + "/" + zelvano::bench::NomeFileProd, cartella + "/apertura.txt"};
+    const auto t0 = std::chrono::steady_clock::now();
+    zelvano::LeggiArchivi(h);
+    const double ms = Ms(t0);
+    const long rssDopo = StatoKb("VmRSS");
+    const long hwm = StatoKb("VmHWM");
+    std::printf("empty lines per file       %ld (records: input %d, catalogue %d)\n", n, h.NumInt,
+                h.NumProd);
+    std::printf("opening wall time          %.1f ms\n", ms);
+    std::printf("RSS after - before         %.1f MiB\n",
+                static_cast<double>(rssDopo - rssPrima) / 1024.0);
+    std::printf("per empty line, both files %.1f bytes (input + catalogue record)\n",
+                static_cast<double>(rssDopo - rssPrima) * 1024.0 / static_cast<double>(n));
+    std::printf("peak per empty line        %.1f bytes\n",
+                static_cast<double>(hwm - rssPrima) * 1024.0 / static_cast<double>(n));
+    return h.NumInt == n && h.NumProd == n ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    bool nuovo = false;
-    if (argc > 1 && std::string(argv[1]) == "--nuovo") {
-        nuovo = true;
-        --argc;
-        ++argv;
+    bool lavoro = false, nuovo = false;
+    std::vector<std::string> argomenti(argv + 1, argv + argc);
+    if (argomenti.size() == 2 && argomenti[0] == "--vuote")
+        return Vuote(std::strtol(argomenti[1].c_str(), nullptr, 10));
+    while (!argomenti.empty() && (argomenti[0] == "--lavoro" || argomenti[0] == "--nuovo")) {
+        (argomenti[0] == "--lavoro" ? lavoro : nuovo) = true;
+        argomenti.erase(argomenti.begin());
     }
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: misura_apertura [--nuovo] [folder holding %s and %s]\n",
-                     zelvano::bench::NomeFileInt, zelvano::bench::NomeFileProd);
+    if (argomenti.size() > 1) {
+        std::fprintf(stderr,
+                     "usage: %s [--nuovo] [--lavoro] [folder holding %s and %s]\n"
+                     "       %s --vuote <lines>\n",
+                     argv[0], zelvano::bench::NomeFileInt, zelvano::bench::NomeFileProd, argv[0]);
         return 2;
     }
     std::string cartella;
     CartellaPropria propria;
-    if (argc == 2) {
-        cartella = argv[1];
+    if (argomenti.size() == 1) {
+        cartella = argomenti[0];
     } else {
         char modello[] = "/tmp/zelvano-apertura-XXXXXX";
         if (mkdtemp(modello) == nullptr) {
@@ -154,13 +245,6 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &uso);
     const long hwm = StatoKb("VmHWM");
     const long rssDopo = StatoKb("VmRSS");
-
-    // The code box emptied: every catalogue article in Grd2.
-    h.TxtCod.clear();
-    const auto t2 = std::chrono::steady_clock::now();
-    zelvano::CaricaGrid2(h);
-    const auto t3 = std::chrono::steady_clock::now();
-    const long hwmRiempita = StatoKb("VmHWM");
     const double totaleMb = static_cast<double>(byteInt + byteProd) / (1024.0 * 1024.0);
     const double maxrssMb = static_cast<double>(uso.ru_maxrss) / 1024.0;
     const double hwmMb = static_cast<double>(hwm) / 1024.0;
@@ -189,12 +273,20 @@ int main(int argc, char** argv) {
     std::printf("peak / files               %.2f\n", hwmMb / totaleMb);
     std::printf("pairs after the opening    %d (automatic run: %s)\n", h.NumAssociati,
                 nuovo ? "yes" : "no");
-    std::printf("Grd2 refill, code box empty %.1f ms, %d rows\n",
-                std::chrono::duration<double, std::milli>(t3 - t2).count(), h.Grd2.Rows() - 1);
-    std::printf("peak RSS after that refill %.1f MiB (%.2f of the files)\n",
-                static_cast<double>(hwmRiempita) / 1024.0,
-                static_cast<double>(hwmRiempita) / 1024.0 / totaleMb);
+
+    // The code box emptied: every catalogue article in Grd2.
+    h.TxtCod.clear();
+    Misura("Grd2 refill, code box empty", [&] { zelvano::CaricaGrid2(h); });
+    const double hwmRiempita = static_cast<double>(StatoKb("VmHWM")) / 1024.0;
+    std::printf("  Grd2 rows %d; peak RSS after that refill %.1f MiB (%.2f of the files)\n",
+                h.Grd2.Rows() - 1, hwmRiempita, hwmRiempita / totaleMb);
     if (nuovo)
         std::filesystem::remove(fileProd, ec);
+    if (lavoro) {
+        Lavoro(h, pf);
+        const double hwmFine = static_cast<double>(StatoKb("VmHWM")) / 1024.0;
+        std::printf("peak RSS of the whole work %.1f MiB (%.2f x files)\n", hwmFine,
+                    hwmFine / totaleMb);
+    }
     return h.NumInt > 0 && h.NumProd > 0 ? 0 : 1;
 }

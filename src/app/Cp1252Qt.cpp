@@ -46,6 +46,23 @@ bool RappresentabileCp1252(QStringView testo) {
     return ok;
 }
 
-QValidator::State ValidatoreCp1252::validate(QString& testo, int&) const {
+QValidator::State ValidatoreCp1252::validate(QString& testo, int& posizione) const {
+    // A pasted spreadsheet cell ends with a line end: the control characters go, the text
+    // stays. A line end that reached a code would split a line of the customer's file.
+    qsizetype tolti = 0, toltiPrima = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const char16_t c = testo[i].unicode();
+        if (c < 0x20 || c == 0x7F) {
+            ++tolti;
+            if (i < posizione)
+                ++toltiPrima;
+        } else if (tolti > 0) {
+            testo[i - tolti] = testo[i];
+        }
+    }
+    if (tolti > 0) {
+        testo.truncate(testo.size() - tolti);
+        posizione -= static_cast<int>(toltiPrima);
+    }
     return RappresentabileCp1252(testo) ? Acceptable : Invalid;
 }

@@ -14,7 +14,8 @@ std::string ACp1252(const QString& testo);
 // True when every character of the text has a Windows-1252 byte.
 bool RappresentabileCp1252(QStringView testo);
 
-// Keeps out of a text box what the core could not store, instead of turning it into '?'.
+// Keeps out of a text box what the core could not store, instead of turning it into '?',
+// and drops control characters (below 0x20, and 0x7F), typed or pasted.
 class ValidatoreCp1252 : public QValidator {
   public:
     using QValidator::QValidator;

@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <vector>
 
 namespace {
@@ -370,6 +371,9 @@ void FormHome1::Esegui(const std::function<void()>& comando) {
         QScopedValueRollback inCorso(inComando_, true);
         try {
             comando();
+        } catch (const std::bad_alloc&) {
+            // Each command reads what it needs before it changes anything where it can.
+            MostraErrore("Memoria insufficiente: il comando \xE8 stato interrotto");
         } catch (const std::exception& e) {
             MostraErrore(e.what());
         } catch (...) {

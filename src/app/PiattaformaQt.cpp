@@ -150,3 +150,12 @@ std::string PiattaformaQt::CartellaProgramma() {
     }
     return QFile::encodeName(cartella).toStdString();
 }
+
+std::string PiattaformaQt::CartellaDatiUtente() {
+    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(cartella);
+    // Only the user may write in it, whatever the umask made of it.
+    QFile::setPermissions(cartella,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return QFile::encodeName(cartella).toStdString();
+}

@@ -30,6 +30,7 @@ class PiattaformaQt : public zelvano::Piattaforma {
     void Occupato(bool occupato) override;
     void ElaboraEventi() override;
     std::string CartellaProgramma() override;
+    std::string CartellaDatiUtente() override;
 
     // After a command ended by an exception: no busy pointer may outlive it.
     void RipristinaCursore();

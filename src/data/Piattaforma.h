@@ -67,6 +67,9 @@ class Piattaforma {
     virtual void ElaboraEventi() = 0;
     // The folder for the files the program writes beside itself.
     virtual std::string CartellaProgramma() = 0;
+    // A folder of this user's own, which no one else can write, for temporary copies when
+    // the program's folder is shared.
+    virtual std::string CartellaDatiUtente() = 0;
 };
 
 } // namespace zelvano

@@ -5,9 +5,13 @@
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
 #include "files/LettoreRighe.h"
+#include "files/ScritturaFile.h"
 #include "files/ScritturaSicura.h"
 
-#include <filesystem>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvano {
 
@@ -20,13 +24,65 @@ void ScriviCodice(std::string& riga, std::string_view codice) {
     const std::size_t n = std::min<std::size_t>(30, riga.size() - 82);
     riga.replace(82, n, Riempi(codice, 30).substr(0, n));
 }
+
+// A folder that no other user can write: nobody can plant a name in it meanwhile.
+bool SoloDellUtente(const std::string& cartella) {
+    struct stat st {};
+    return ::stat(cartella.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The copy is made under a name nobody held before, never through a link: "tmp.txt" in
+// the program's folder when that folder is the user's alone and the name is free,
+// otherwise a name of its own, in the user's data folder when the program's is shared.
+// Throws ErroreFile.
+std::string CopiaEsclusiva(StatoHome& h, const std::string& contenuto) {
+    std::string cartella = h.pf.CartellaProgramma();
+    if (!SoloDellUtente(cartella))
+        cartella = h.pf.CartellaDatiUtente();
+    std::string copia = cartella + "/tmp.txt";
+    int fd = ::open(copia.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == EEXIST) {
+        copia = cartella + "/tmp-XXXXXX.txt";
+        fd = ::mkostemps(copia.data(), 4, O_CLOEXEC);
+    }
+    if (fd < 0)
+        LanciaErroreFile("creare", copia, errno);
+    int errore = ScriviTutto(fd, contenuto);
+    if (errore == 0 && ::fsync(fd) != 0)
+        errore = errno;
+    if (::close(fd) != 0 && errore == 0)
+        errore = errno;
+    if (errore != 0) {
+        ::unlink(copia.c_str());
+        LanciaErroreFile("scrivere", copia, errore);
+    }
+    return copia;
+}
+
+// The first marked record whose new code holds a byte that ends a line: written into the
+// file, it would split that line and shift every later one against the table.
+int32_t CodiceConACapo(const StatoHome& h) {
+    for (int32_t k = 1; k <= h.NumInt; ++k)
+        if (h.ArtInt[k].Modificato == 1 &&
+            h.ArtInt[k].CdProd.Vista().find_first_of("\r\n") != std::string_view::npos)
+            return k;
+    return 0;
+}
 } // namespace
 
 bool AggiornaFileInt(StatoHome& h) {
-    const std::string copia = h.pf.CartellaProgramma() + "/tmp.txt";
+    if (const int32_t k = CodiceConACapo(h); k != 0) {
+        h.pf.Messaggio("Il nuovo codice dell'articolo " + h.ArtInt[k].CdInt +
+                       " contiene un a capo: il file " + Cp1252DaUtf8(h.FileInt) +
+                       " non \xE8 stato modificato");
+        return false;
+    }
     std::vector<std::string> righe;
+    std::string originale;
     try {
         righe = LeggiRighe(h.FileInt);
+        originale = LeggiFileIntero(h.FileInt);
     } catch (const ErroreFile& e) {
         h.pf.Messaggio(e.what());
         return false;
@@ -38,11 +94,12 @@ bool AggiornaFileInt(StatoHome& h) {
                        " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
         return false;
     }
-    std::error_code errore;
-    std::filesystem::copy_file(h.FileInt, copia, std::filesystem::copy_options::overwrite_existing,
-                               errore);
-    if (errore) {
-        h.pf.Messaggio(TestoErroreFile("scrivere", copia, errore.value()));
+    std::string copia;
+    try {
+        copia = CopiaEsclusiva(h, originale);
+    } catch (const ErroreFile& e) {
+        h.pf.Messaggio(std::string(e.what()) + ". Il file " + Cp1252DaUtf8(h.FileInt) +
+                       " non \xE8 stato modificato");
         return false;
     }
 
@@ -62,7 +119,7 @@ bool AggiornaFileInt(StatoHome& h) {
                        "\xE8 in " + Cp1252DaUtf8(copia));
         return false;
     }
-    std::filesystem::remove(copia, errore);
+    ::unlink(copia.c_str());
     return true;
 }
 

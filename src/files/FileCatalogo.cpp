@@ -2,6 +2,7 @@
 
 #include "files/ErroreFile.h"
 #include "files/LettoreRighe.h"
+#include "files/ScritturaFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,35 +10,6 @@
 #include <unistd.h>
 
 namespace zelvano {
-
-namespace {
-// Writes everything or returns the errno of the write that failed.
-int ScriviTutto(int fd, std::string_view dati) {
-    while (!dati.empty()) {
-        const ssize_t n = ::write(fd, dati.data(), dati.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        dati.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
-}
-
-bool LeggiTutto(int fd, char* dove, std::size_t quanti, int64_t da) {
-    while (quanti > 0) {
-        const ssize_t n = ::pread(fd, dove, quanti, static_cast<off_t>(da));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        dove += n;
-        quanti -= static_cast<std::size_t>(n);
-        da += n;
-    }
-    return true;
-}
-} // namespace
 
 ImprontaFile ImprontaDi(int fd) {
     ImprontaFile imp;
@@ -52,9 +24,7 @@ ImprontaFile ImprontaDi(int fd) {
 CopieCatalogo::CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
                              ImprontaFile& impronta)
     : percorso_(percorso), posizioni_(posizioni), impronta_(impronta) {
-    fd_ = ::open(percorso.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
-    if (fd_ < 0)
-        LanciaErroreFile("scrivere", percorso, errno);
+    fd_ = ApriFileNormale(percorso, O_RDWR | O_APPEND, "scrivere");
 }
 
 CopieCatalogo::~CopieCatalogo() {
@@ -64,7 +34,11 @@ CopieCatalogo::~CopieCatalogo() {
 
 void CopieCatalogo::RileggiPosizioni() {
     LettoreRighe lettore(percorso_);
-    std::vector<PosizioneRiga> pos(1);
+    // Sized from what the file held before, so that a million lines are not moved by
+    // doubling steps.
+    std::vector<PosizioneRiga> pos;
+    pos.reserve(posizioni_.size() + 1);
+    pos.resize(1);
     std::string_view riga;
     while (lettore.Leggi(riga))
         pos.push_back({lettore.InizioRiga(), static_cast<uint32_t>(riga.size())});
@@ -85,8 +59,9 @@ bool CopieCatalogo::Riga(int32_t n, std::string& testo) {
         return false;
     const PosizioneRiga& p = posizioni_[static_cast<std::size_t>(n)];
     testo.resize(p.lunghezza);
-    if (!LeggiTutto(fd_, testo.data(), testo.size(), p.inizio))
-        LanciaErroreFile("leggere", percorso_, errno != 0 ? errno : EIO);
+    const int errore = LeggiTuttoDa(fd_, testo.data(), testo.size(), p.inizio);
+    if (errore != 0)
+        LanciaErroreFile("leggere", percorso_, errore);
     return true;
 }
 
@@ -97,7 +72,7 @@ void CopieCatalogo::Accoda(std::string_view testo) {
     if (prima.dimensione != impronta_.dimensione) {
         // Whether the file ends with a line break is only known for the size last seen.
         char ultimo = '\n';
-        if (prima.dimensione > 0 && !LeggiTutto(fd_, &ultimo, 1, prima.dimensione - 1))
+        if (prima.dimensione > 0 && LeggiTuttoDa(fd_, &ultimo, 1, prima.dimensione - 1) != 0)
             ultimo = '\n';
         impronta_.finisceACapo = ultimo == '\n' || ultimo == '\r';
     }

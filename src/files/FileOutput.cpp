@@ -1,12 +1,14 @@
 #include "files/FileOutput.h"
 
 #include "data/Abbinamento.h"
+#include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
 #include "files/LettoreRighe.h"
 #include "files/ScritturaSicura.h"
 
+#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 
@@ -25,8 +27,10 @@ class IndiceCatalogo {
   public:
     IndiceCatalogo(const StatoHome& h, const std::vector<RigaStato>& righe)
         : h_(h), prossimo_(static_cast<std::size_t>(h.NumProd) + 1, 0) {
+        // A blank code names no catalogue article, however many blank lines the
+        // catalogue has.
         for (const RigaStato& r : righe)
-            if (r.stato == "A")
+            if (r.stato == "A" && !r.codProd.empty())
                 primo_.emplace(r.codProd, 0);
         for (int32_t j = h.NumProd; j >= 1; --j) {
             const auto it = primo_.find(h.ArtProd[j].CdProd);
@@ -93,7 +97,8 @@ void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
         // or linking it to two catalogue records, would break the totals and the pairs.
         if (i == 0 || !h.ArtInt[i].Stato.empty())
             continue;
-        const int32_t j = r.stato == "A" ? catalogo.PrimoLibero(r.codProd) : 0;
+        const int32_t j =
+            r.stato == "A" && !r.codProd.empty() ? catalogo.PrimoLibero(r.codProd) : 0;
         if (j != 0)
             Collega(h, i, j, Origine::Ripristino);
         else if (r.stato == "X")
@@ -124,14 +129,51 @@ std::string TestoFileOutput(const StatoHome& h) {
     return testo;
 }
 
+std::string CompletaNomeOutput(std::string nome) {
+    const std::string m = Maiuscolo(nome);
+    if (m.find(".TXT") == std::string::npos && m.find(".SMB") == std::string::npos)
+        nome += ".txt";
+    return nome;
+}
+
+bool StessoFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
 bool SalvaArchivio(StatoHome& h) {
     if (h.FileOut.empty())
         return true;
-    try {
-        ScriviFileSicuro(h.FileOut, TestoFileOutput(h));
-    } catch (const ErroreFile& e) {
-        h.pf.Messaggio(e.what());
-        return false;
+    std::string destinazione = h.FileOut;
+    for (;;) {
+        try {
+            ScriviFileSicuro(destinazione, TestoFileOutput(h));
+            break;
+        } catch (const ErroreFile& e) {
+            h.pf.Messaggio(e.what());
+        } catch (const std::bad_alloc&) {
+            h.pf.Messaggio(TestoErroreFile("scrivere", destinazione, ErroreMemoria));
+        }
+        // The pairs are only in memory: another file must always be possible.
+        if (h.pf.Domanda("Gli abbinamenti non sono stati salvati. Salvarli in un altro file?",
+                         false) != Risposta::Si)
+            return false;
+        std::string altro = h.pf.SalvaFile("Salva il file di output Zelvano", "*.txt;");
+        if (altro.empty())
+            return false;
+        altro = CompletaNomeOutput(altro);
+        if (StessoFile(altro, h.FileInt) || StessoFile(altro, h.FileProd)) {
+            h.pf.Messaggio(
+                "Il file di output non pu\xF2 essere il file Database o il file Orvessa");
+            continue;
+        }
+        destinazione = altro;
+    }
+    if (destinazione != h.FileOut) {
+        // From now on the work is saved there.
+        h.FileOut = destinazione;
+        h.NomeFileOut = NomeSenzaCartella(h.FileOut);
+        h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
     }
     h.DatiModificati = false;
     return true;

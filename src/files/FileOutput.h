@@ -15,9 +15,16 @@ void VerificaFileOutput(StatoHome& h);
 std::vector<std::string> LeggiFileOutput(const std::string& percorso);
 void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe);
 
-// True when saved (or when no output file was chosen); a failure is shown to the user and
-// leaves the old file whole and DatiModificati as it was.
+// True when saved (or when no output file was chosen). A failure is shown to the user,
+// leaves the old file whole, and is followed by the offer to save to another file, which
+// then becomes the output file; false when the work stays unsaved, DatiModificati as it
+// was.
 bool SalvaArchivio(StatoHome& h);
+
+// An output file name without .txt or .smb anywhere gets .txt.
+std::string CompletaNomeOutput(std::string nome);
+// Whether two paths name the same existing file.
+bool StessoFile(const std::string& a, const std::string& b);
 // The bytes SalvaArchivio writes.
 std::string TestoFileOutput(const StatoHome& h);
 

@@ -43,7 +43,7 @@ std::vector<std::string> Righe(const std::string& percorso) {
 // at every column drag.
 void ScriviSeSiPuo(const std::string& percorso, const std::string& testo) {
     try {
-        ScriviFileSicuro(percorso, testo);
+        ScriviFileSicuro(percorso, testo, false);
     } catch (const ErroreFile&) {
     }
 }

@@ -1,6 +1,7 @@
 #include "files/LettoreRighe.h"
 
 #include "files/ErroreFile.h"
+#include "files/ScritturaFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,16 +16,13 @@ constexpr std::size_t DimBlocco = 1 << 20;
 }
 
 LettoreRighe::LettoreRighe(const std::string& percorso) : percorso_(percorso) {
-    fd_ = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0)
-        LanciaErroreFile("leggere", percorso, errno);
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    fd_ = ApriFileNormale(percorso, O_RDONLY, "leggere");
+    try {
+        buf_.resize(DimBlocco);
+    } catch (...) {
         ::close(fd_);
-        fd_ = -1;
-        LanciaErroreFile("leggere", percorso, EISDIR);
+        throw;
     }
-    buf_.resize(DimBlocco);
 }
 
 LettoreRighe::~LettoreRighe() {
@@ -112,6 +110,25 @@ std::vector<std::string> LeggiRighe(const std::string& percorso) {
     while (lettore.Leggi(riga))
         righe.emplace_back(riga);
     return righe;
+}
+
+std::string LeggiFileIntero(const std::string& percorso) {
+    const int fd = ApriFileNormale(percorso, O_RDONLY, "leggere");
+    std::string contenuto;
+    struct stat st {};
+    int errore = ::fstat(fd, &st) == 0 ? 0 : errno;
+    try {
+        if (errore == 0) {
+            contenuto.resize(static_cast<std::size_t>(st.st_size));
+            errore = LeggiTuttoDa(fd, contenuto.data(), contenuto.size(), 0);
+        }
+    } catch (const std::bad_alloc&) {
+        errore = ENOMEM;
+    }
+    ::close(fd);
+    if (errore != 0)
+        LanciaErroreFile("leggere", percorso, errore);
+    return contenuto;
 }
 
 } // namespace zelvano

@@ -43,5 +43,7 @@ class LettoreRighe {
 
 // Every line of a file.
 std::vector<std::string> LeggiRighe(const std::string& percorso);
+// The whole file, byte for byte. Throws ErroreFile.
+std::string LeggiFileIntero(const std::string& percorso);
 
 } // namespace zelvano

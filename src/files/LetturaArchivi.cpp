@@ -7,25 +7,22 @@
 #include "files/LettoreRighe.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace zelvano {
 
 namespace {
 // Lines in a file, near enough to size the table once: a line ends in LF, CR or both.
-int64_t StimaRighe(const std::string& percorso) {
-    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
+// Read through the reader's own descriptor, the file that was checked to be a plain one.
+int64_t StimaRighe(int fd) {
     std::vector<char> buf(1 << 20);
-    int64_t lf = 0, cr = 0;
+    int64_t lf = 0, cr = 0, da = 0;
     ssize_t n = 0;
-    while ((n = ::read(fd, buf.data(), buf.size())) > 0) {
+    while ((n = ::pread(fd, buf.data(), buf.size(), static_cast<off_t>(da))) > 0) {
         lf += std::count(buf.data(), buf.data() + n, '\n');
         cr += std::count(buf.data(), buf.data() + n, '\r');
+        da += n;
     }
-    ::close(fd);
     return std::max(lf, cr) + 1;
 }
 
@@ -35,7 +32,7 @@ TabellaLetta LeggiTabella(const std::string& percorso, int32_t dimAttuale, bool 
     LettoreRighe lettore(percorso);
     TabellaLetta t;
     t.dim = std::max(dimAttuale, CapacitaIniziale);
-    const int64_t stima = StimaRighe(percorso);
+    const int64_t stima = StimaRighe(lettore.Descrittore());
     t.rec.reserve(static_cast<std::size_t>(stima) + 1);
     PagineGrandi(t.rec);
     t.rec.resize(1);

@@ -4,6 +4,7 @@
 
 #include "data/RecArticolo.h"
 #include "data/StatoHome.h"
+#include "data/Tabelle.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,9 @@ struct TabellaLetta {
     int32_t dim = 0;
     std::vector<PosizioneRiga> pos;
     ImprontaFile impronta;
+    // The catalogue's upper-cased codes and descriptions, when made before the swap.
+    TestiMaiuscoli codiciU, descrizioniU;
+    bool maiuscoliPronti = false;
 };
 
 // Throw ErroreFile.

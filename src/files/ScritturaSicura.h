@@ -1,16 +1,33 @@
 #pragma once
 // Replaces a file only once its new contents are wholly on disk: a temporary file beside
-// it, every write checked, fsync, then rename over the target, keeping its permissions.
+// it, every write checked, fsync, then rename over the target and fsync of its folder. The
+// file stays what it was: a link is followed and the file it names is replaced in its own
+// folder; owner, group, permissions, ACLs and extended attributes are carried over. Where
+// a rename would change the file's identity (several hard links, an owner or attribute
+// that cannot be given to a new file, a folder that cannot be written) the file is
+// rewritten in place instead, its old content kept to be put back on failure.
 
 #include <string>
 #include <string_view>
 
 namespace zelvano {
 
-// Throws ErroreFile; on failure the target is untouched and no temporary file remains.
-void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto);
+// Throws ErroreFile, whose message says when the old content had to be put back; on
+// failure the target holds its old content and no temporary file remains. A file the user
+// may not write is refused, as an ordinary write would refuse it.
+// Without durevole the folder is not synced after the rename: for files that are only a
+// convenience, written at every column drag, where a save lost to a power cut costs
+// nothing.
+void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto,
+                      bool durevole = true);
 
-// Appends bytes at the end of a file, checking every write. Throws ErroreFile.
+// The name the temporary files of a save of `nome` (without folder) start with; what
+// follows is six random characters. Names too long for it are cut, with a hash of the
+// whole name kept, so that it fits NAME_MAX.
+std::string PrefissoTemporanei(const std::string& nome);
+
+// Appends bytes at the end of a file, checking every write, and forces them to disk.
+// Throws ErroreFile.
 void AccodaAFile(const std::string& percorso, std::string_view contenuto);
 
 } // namespace zelvano

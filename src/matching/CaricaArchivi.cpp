@@ -32,7 +32,34 @@ void CaricaFileProd(StatoHome& h, TabellaLetta&& t) {
     Sostituisci(h.ArtProd, h.NumProd, h.DimProd, t);
     h.PosProd = std::move(t.pos);
     h.ImprontaProd = t.impronta;
-    RicostruisciMaiuscoli(h);
+    if (t.maiuscoliPronti) {
+        h.CdProdU = std::move(t.codiciU);
+        h.DescrU = std::move(t.descrizioniU);
+    } else {
+        RicostruisciMaiuscoli(h);
+    }
+}
+
+void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab) {
+    if (tab.size() > t.rec.capacity())
+        t.rec.reserve(tab.size());
+}
+
+void PreparaMaiuscoli(TabellaLetta& t) {
+    std::size_t codici = 0, descrizioni = 0;
+    for (int32_t j = 1; j <= t.num; ++j) {
+        codici += t.rec[static_cast<std::size_t>(j)].CdProd.size();
+        descrizioni += t.rec[static_cast<std::size_t>(j)].Descr.size();
+    }
+    t.codiciU.Azzera();
+    t.descrizioniU.Azzera();
+    t.codiciU.Riserva(static_cast<std::size_t>(t.num), codici);
+    t.descrizioniU.Riserva(static_cast<std::size_t>(t.num), descrizioni);
+    for (int32_t j = 1; j <= t.num; ++j) {
+        t.codiciU.Aggiungi(t.rec[static_cast<std::size_t>(j)].CdProd);
+        t.descrizioniU.Aggiungi(t.rec[static_cast<std::size_t>(j)].Descr);
+    }
+    t.maiuscoliPronti = true;
 }
 
 void RicostruisciMaiuscoli(StatoHome& h) {

@@ -15,6 +15,12 @@ struct StatoHome;
 void CaricaFileInt(StatoHome& h, TabellaLetta&& t);
 void CaricaFileProd(StatoHome& h, TabellaLetta&& t);
 
+// What the swap would otherwise allocate, done beforehand while a failure still changes
+// nothing: room in t for the records an earlier, longer load left above the count of the
+// live table tab, and the catalogue's upper-cased texts.
+void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab);
+void PreparaMaiuscoli(TabellaLetta& t);
+
 // The upper-cased catalogue codes and descriptions the filter searches, made anew from
 // ArtProd.
 void RicostruisciMaiuscoli(StatoHome& h);

@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <unistd.h>
 
 namespace zelvano {
@@ -24,25 +23,14 @@ struct OccupatoDurante {
     Piattaforma& pf;
 };
 
-// An output file name without .txt or .smb anywhere gets .txt.
-std::string CompletaNomeOutput(std::string nome) {
-    const std::string m = Maiuscolo(nome);
-    if (m.find(".TXT") == std::string::npos && m.find(".SMB") == std::string::npos)
-        nome += ".txt";
-    return nome;
-}
-
-void CreaVuoto(const std::string& percorso) {
+// True when it made the file: an output file named anew is created empty.
+bool CreaVuoto(const std::string& percorso) {
     const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST)
         LanciaErroreFile("creare", percorso, errno);
     if (fd >= 0)
         ::close(fd);
-}
-
-bool StessoFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
+    return fd >= 0;
 }
 
 bool Interrotta(StatoHome& h, const std::string& scelto) {
@@ -104,17 +92,36 @@ void LeggiArchivi(StatoHome& h) {
         return;
     }
 
+    // Everything is read, and the memory it needs taken, before anything changes: a file
+    // that cannot be read, or memory that runs out, leaves the work on screen as it was.
     TabellaLetta tabInt, tabProd;
     std::vector<std::string> righeOut;
+    std::string inLettura;
+    bool creato = false;
     try {
-        CreaVuoto(fileOut);
         h.pf.ElaboraEventi();
         OccupatoDurante occupato(h.pf);
+        inLettura = fileInt;
         tabInt = LeggiFileInt(fileInt, h.DimInt);
+        PreparaSostituzione(tabInt, h.ArtInt);
+        inLettura = fileProd;
         tabProd = LeggiFileProd(fileProd, h.DimProd);
+        PreparaSostituzione(tabProd, h.ArtProd);
+        PreparaMaiuscoli(tabProd);
+        // Made only now, so that an opening that fails on the other two leaves no new file.
+        inLettura = fileOut;
+        creato = CreaVuoto(fileOut);
         righeOut = LeggiFileOutput(fileOut);
     } catch (const ErroreFile& e) {
+        if (creato)
+            ::unlink(fileOut.c_str());
         h.pf.Messaggio(e.what());
+        return;
+    } catch (const std::bad_alloc&) {
+        if (creato)
+            ::unlink(fileOut.c_str());
+        h.pf.Messaggio(TestoErroreFile("leggere", inLettura, ErroreMemoria) +
+                       ". I dati aperti prima sono rimasti come erano");
         return;
     }
 

@@ -3,10 +3,14 @@
 #include "AmbienteTest.h"
 
 #include "app/Cp1252Qt.h"
+#include "app/FRicercaTesto.h"
 #include "app/FrmMsg.h"
 #include "app/IstanzaUnica.h"
 #include "app/PiattaformaQt.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -93,6 +97,25 @@ class ProvaComponenti : public QObject {
         QCOMPARE(DaCp1252("\x80"), QStringLiteral("€"));
         // Outside the code page: one '?' per character, a surrogate pair included.
         QCOMPARE(ACp1252(QString::fromUtf8("a\xCE\xA9\xF0\x9F\x98\x80")), std::string("a??"));
+    }
+
+    // Typed or pasted, a control character never reaches a code: a line end written into
+    // the customer's file would split its line.
+    void ricercaSenzaCaratteriDiControllo() {
+        FRicercaTesto d("", "", 0);
+        auto* trova = d.findChild<QLineEdit*>("TxtTestoTrova");
+        auto* sost = d.findChild<QLineEdit*>("TxtTestoSost");
+        QGuiApplication::clipboard()->setText(QStringLiteral("AB\n"));
+        sost->paste();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("\x7F"
+                                                                "C\tD\x1B\r"));
+        trova->paste();
+        QTest::keyClicks(sost, QStringLiteral("Z"));
+        QTest::mouseClick(d.findChild<QPushButton*>("LblConferma"), Qt::LeftButton);
+        const zelvano::EsitoRicerca esito = d.Esito();
+        QCOMPARE(esito.confermata, true);
+        QCOMPARE(esito.trova, std::string("CD"));
+        QCOMPARE(esito.sostituisci, std::string("ABZ"));
     }
 
     void istanzaUnica() {

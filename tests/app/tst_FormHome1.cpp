@@ -12,6 +12,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 
 #include <deque>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <tuple>
 
@@ -282,14 +285,28 @@ class ProvaFormHome1 : public QObject {
         // A character the files cannot hold never reaches the box.
         QTest::sendKeyEvent(QTest::Click, descrizione, Qt::Key_unknown, QStringLiteral("Ω"), {});
         QCOMPARE(descrizione->text(), QStringLiteral("m8 dado"));
+        // A pasted spreadsheet cell brings a line end and a tab: both boxes keep the text
+        // only, and the filter runs on it.
+        auto* codice = w->findChild<QLineEdit*>("TxtCod");
+        for (QLineEdit* casella : {codice, descrizione}) {
+            casella->clear();
+            QGuiApplication::clipboard()->setText(QStringLiteral("K3\t0\r\n"));
+            casella->paste();
+            QCOMPARE(casella->text(), QStringLiteral("K30"));
+        }
+        QCOMPARE(w->Stato().TxtCod, std::string("K30"));
+        QCOMPARE(w->Stato().txtDescr, std::string("K30"));
     }
 
     void erroreDiventaMessaggio() {
         ApriAnnullato();
-        pf->AspettaMessaggio("Disco pieno \x80").AspettaMessaggio("Errore imprevisto");
+        pf->AspettaMessaggio("Disco pieno \x80")
+            .AspettaMessaggio("Memoria insufficiente: il comando \xE8 stato interrotto")
+            .AspettaMessaggio("Errore imprevisto");
         w->Esegui([] { throw std::runtime_error("Disco pieno \x80"); });
+        w->Esegui([] { throw std::bad_alloc(); });
         w->Esegui([] { throw 42; });
-        QVERIFY(pf->CopioneFinito()); // both shown, in order
+        QVERIFY(pf->CopioneFinito()); // all shown, in order
     }
 
     void tastiFunzione_data() {

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 namespace zelvano {
@@ -63,7 +61,7 @@ TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
     } casi[] = {
         {"uno\r\ndue\r\ntre", cambiato},
         {"uno\r\n", cambiato},
-        {nullptr, "Impossibile leggere il file " + b.fileInt + ": " + std::strerror(ENOENT)},
+        {nullptr, "Impossibile leggere il file " + b.fileInt + ": file non trovato"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.messaggio);
@@ -76,6 +74,102 @@ TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
         EXPECT_EQ(test::LeggiFile(b.fileInt), c.contenuto != nullptr ? c.contenuto : "");
         EXPECT_EQ(fs::exists(b.fileInt), c.contenuto != nullptr);
         EXPECT_FALSE(fs::exists(b.cartella.Percorso("tmp.txt")));
+    }
+}
+
+} // namespace
+} // namespace zelvano
+
+#include "files/ScritturaFile.h"
+#include "search/Sostituzione.h"
+
+#include <set>
+#include <sys/stat.h>
+
+namespace zelvano {
+namespace {
+
+std::string Lunga(const std::string& riga) {
+    return riga + std::string(120 - riga.size(), ' ') + "FINE";
+}
+
+std::set<std::string> Nomi(const std::string& cartella) {
+    std::set<std::string> nomi;
+    for (const auto& e : fs::directory_iterator(cartella))
+        nomi.insert(e.path().filename().string());
+    return nomi;
+}
+
+// A pasted "AB\n" reached the file as a line end: the rewrite refuses any code holding
+// one, whatever the window let through, and the replacement is taken back.
+TEST(AggiornaFileInt, RefusesALineEndInsideACode) {
+    for (const std::string sost : {"AB\n", "A\rB", "\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(sost));
+        test::Banco b(
+            {Lunga(test::RigaInt("I1", "UNO", "", "K9")), test::RigaInt("I2", "", "", "")},
+            {test::RigaProd("Z", "001", "")});
+        const std::string prima = test::LeggiFile(b.fileInt);
+        b.pf.AspettaRicerca({true, "K9", sost, 0})
+            .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si)
+            .AspettaMessaggio("Il nuovo codice dell'articolo I1 contiene un a capo: il file " +
+                              b.fileInt + " non \xE8 stato modificato");
+        mnuSostituisci_Click(b.h);
+        b.pf.VerificaFine();
+        EXPECT_EQ(test::LeggiFile(b.fileInt), prima);
+        EXPECT_EQ(b.h.ArtInt[1].CdProd, "K9");
+        EXPECT_EQ(b.h.ArtInt[1].Modificato, 0);
+        EXPECT_EQ(Nomi(b.cartella.Percorso("")),
+                  (std::set<std::string>{"abbinamenti.txt", "articoli.ber", "catalogo.orv"}));
+    }
+}
+
+// "tmp.txt" planted as a link to someone's file, or a program folder others can write:
+// the copy never goes through a name it did not create, nor into a shared folder.
+TEST(AggiornaFileInt, CopyIsCreatedExclusivelyInAFolderOfTheUser) {
+    for (const bool condivisa : {false, true}) {
+        SCOPED_TRACE(condivisa ? "shared program folder" : "tmp.txt planted as a link");
+        test::Banco b({Lunga(test::RigaInt("I1", "UNO", "", "K9"))}, {});
+        const std::string vittima = b.cartella.Scrivi("vittima.txt", "da non toccare");
+        fs::create_directory(b.cartella.Percorso("dati"));
+        b.pf.cartellaDati = b.cartella.Percorso("dati");
+        if (condivisa)
+            fs::permissions(b.pf.cartella, fs::perms(0777));
+        else
+            fs::create_symlink(vittima, b.cartella.Percorso("tmp.txt"));
+        const std::string prima = test::LeggiFile(b.fileInt);
+        b.h.ArtInt[1].Modificato = 1;
+        b.h.ArtInt[1].CdProd = "NUOVO";
+        // The rewrite fails half way, so the copy stays and its name is told.
+        // The copy is written first: the failure comes with the rewrite, a few bytes into it.
+        ImpostaGuastoScrittura(static_cast<int64_t>(prima.size()) + 10);
+        const std::string atteso = "Impossibile scrivere il file " + b.fileInt +
+                                   ": disco pieno. Il file non \xE8 stato modificato; una copia "
+                                   "\xE8 in ";
+        b.pf.AspettaMessaggioInizio(atteso);
+        EXPECT_FALSE(AggiornaFileInt(b.h));
+        TogliGuastoScrittura();
+        ASSERT_EQ(b.pf.messaggi.size(), 1u);
+        const std::string copia = b.pf.messaggi[0].substr(atteso.size());
+        EXPECT_EQ(test::LeggiFile(copia), prima);
+        EXPECT_EQ(test::LeggiFile(b.fileInt), prima);
+        EXPECT_EQ(test::LeggiFile(vittima), "da non toccare");
+        const std::string cartellaCopia = fs::path(copia).parent_path().string();
+        EXPECT_EQ(cartellaCopia, condivisa ? b.pf.cartellaDati : b.cartella.Radice().string());
+        struct stat st {};
+        ASSERT_EQ(::lstat(copia.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(st.st_mode & 0777, 0600u);
+        if (condivisa)
+            EXPECT_EQ(fs::path(copia).filename(), "tmp.txt");
+        else
+            EXPECT_NE(fs::path(copia).filename(), "tmp.txt");
+
+        // Once the rewrite succeeds its own copy goes, and nothing else.
+        fs::remove(copia);
+        EXPECT_TRUE(AggiornaFileInt(b.h));
+        EXPECT_EQ(test::LeggiFile(b.fileInt).substr(82, 5), "NUOVO");
+        EXPECT_EQ(test::LeggiFile(vittima), "da non toccare");
+        EXPECT_EQ(Nomi(b.pf.cartellaDati), std::set<std::string>{});
     }
 }
 

@@ -1,6 +1,8 @@
 #include "support/Banco.h"
 
+#include "files/ErroreFile.h"
 #include "files/FileOutput.h"
+#include "files/ScritturaFile.h"
 #include "matching/Associazioni.h"
 #include "matching/Selezione.h"
 
@@ -128,6 +130,32 @@ TEST_F(Associazioni, CopyOfLineGoneFromFileChangesNothing) {
     EXPECT_EQ(b.h.NumProd, 4);
     EXPECT_EQ(Legami(2, 4), "0|0");
     EXPECT_EQ(b.Totali(), "1|1|1");
+}
+
+// The copy's write fails part way, as on a full disk: the catalogue file is cut back, and
+// the window shows the error with tables, links and totals as before.
+TEST_F(Associazioni, CopyFailingHalfWayLeavesFileAndTablesAsBefore) {
+    const std::string primaFile = LeggiFile(b.fileProd);
+    b.Scegli(2, 1);
+    b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi);
+    ImpostaGuastoScrittura(5);
+    std::string errore;
+    try {
+        Associa(b.h);
+    } catch (const ErroreFile& e) {
+        errore = e.what();
+    }
+    TogliGuastoScrittura();
+    EXPECT_EQ(errore, "Impossibile scrivere il file " + b.fileProd + ": disco pieno");
+    EXPECT_EQ(LeggiFile(b.fileProd), primaFile);
+    EXPECT_EQ(b.h.NumProd, 4);
+    EXPECT_EQ(Legami(2, 1), "0|1");
+    EXPECT_EQ(b.Totali(), "1|1|1");
+    // The next copy goes where the file ends, as if nothing had happened.
+    b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi);
+    Associa(b.h);
+    EXPECT_EQ(LeggiFile(b.fileProd), primaFile + RigaProd("K1", "AB1", "UNO") + "\r\n");
+    EXPECT_EQ(Legami(2, 5), "5|2");
 }
 
 TEST_F(Associazioni, NotAssociableAndDisassociate) {

@@ -2,14 +2,16 @@
 
 #include "data/Testo.h"
 #include "support/Banco.h"
+#include "support/ProcessoFiglio.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace zelvano {
 namespace {
@@ -81,6 +83,8 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
     }
 }
 
+const std::string AltroFile = "Gli abbinamenti non sono stati salvati. Salvarli in un altro file?";
+
 // Unsaved work is offered for saving first; then each dialog may stop the opening.
 TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
     test::CartellaTemporanea dir;
@@ -92,7 +96,7 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
     const std::string manca = dir.Percorso("manca.ber"), cartella = dir.Percorso("cartella.txt");
     std::filesystem::create_directory(cartella);
     const std::string illeggibile =
-        "Impossibile leggere il file " + cartella + ": " + std::strerror(EISDIR);
+        "Impossibile leggere il file " + cartella + ": \xE8 una cartella";
     struct Caso {
         std::vector<std::string> risposte;
         std::string messaggio;
@@ -114,7 +118,7 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         {{""}, "Richiesta interrotta", Risposta::No},
         {{""}, "Richiesta interrotta", Risposta::Si},
         {{},
-         "Impossibile scrivere il file " + cartella + ": " + std::strerror(EISDIR),
+         "Impossibile scrivere il file " + cartella + ": \xE8 una cartella",
          Risposta::Si,
          true},
     };
@@ -132,6 +136,8 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         Dialoghi(b.pf, c.risposte);
         if (!c.messaggio.empty())
             b.pf.AspettaMessaggio(c.messaggio);
+        if (c.salvaInCartella)
+            b.pf.AspettaDomanda(AltroFile, Risposta::No);
         LeggiArchivi(b.h);
         b.pf.VerificaFine();
         EXPECT_EQ(Istantanea(b.h), prima);
@@ -154,6 +160,86 @@ TEST(LeggiArchivi, OpensTheExampleFiles) {
     EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
                   Numero(b.h.RigaGrd1),
               "12 16 C0001 3");
+}
+
+} // namespace
+} // namespace zelvano
+
+namespace zelvano {
+namespace {
+
+// A FIFO or a device would block the opening for good; a folder cannot be read. Each is
+// refused by name, the work on screen stays, and a new output file is not left behind.
+TEST(LeggiArchivi, RefusesWhatIsNotAPlainFileAndCreatesNoOutputFileOnFailure) {
+    test::CartellaTemporanea dir;
+    const std::string fifo = dir.Percorso("fifo.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string cartella = dir.Percorso("cartella");
+    std::filesystem::create_directory(cartella);
+    const std::string speciale =
+        ": non \xE8 un file normale (\xE8 una FIFO, un dispositivo o un socket)";
+    const std::string nuovo = dir.Percorso("nuovo.txt");
+    const struct {
+        int quale; // which answer is the bad file
+        std::string file, motivo;
+    } casi[] = {
+        {0, fifo, speciale},
+        {1, fifo, speciale},
+        {2, fifo, speciale},
+        {0, "/dev/zero", speciale},
+        {1, "/dev/zero", speciale},
+        {0, cartella, ": \xE8 una cartella"},
+        {1, cartella, ": \xE8 una cartella"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.file + " as file " + std::to_string(c.quale));
+        test::Banco b(Input, Catalogo);
+        const std::string prima = Istantanea(b.h);
+        std::vector<std::string> risposte = {b.fileInt, b.fileProd, nuovo};
+        risposte[static_cast<std::size_t>(c.quale)] = c.file;
+        Dialoghi(b.pf, risposte);
+        b.pf.AspettaMessaggio("Impossibile leggere il file " + c.file + c.motivo);
+        LeggiArchivi(b.h);
+        b.pf.VerificaFine();
+        EXPECT_EQ(Istantanea(b.h), prima);
+        EXPECT_FALSE(std::filesystem::exists(nuovo));
+    }
+}
+
+// The opening takes the memory it needs before it changes anything: when it runs out,
+// the message names the file and the tables on screen stay. The child's address space is
+// limited to a little above what it uses.
+TEST(LeggiArchivi, RunningOutOfMemoryKeepsTheOpenTables) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's shadow memory cannot live under an address space "
+                    "limit; the normal build runs this test";
+#else
+    test::Banco b(Input, Catalogo);
+    b.h.ArtInt[2].Stato = "X";
+    const std::string enorme = b.cartella.Scrivi("enorme.ber", std::string(6000000, '\n'));
+    const std::string nuovo = b.cartella.Percorso("nuovo.txt");
+    const std::string prima = Istantanea(b.h);
+    const std::string messaggio = "Impossibile leggere il file " + enorme +
+                                  ": memoria insufficiente. I dati aperti prima sono rimasti "
+                                  "come erano";
+    const std::string esito = test::InFiglio([&] {
+        std::ifstream stato("/proc/self/status");
+        std::string riga;
+        long kb = 0;
+        while (std::getline(stato, riga))
+            if (riga.rfind("VmSize:", 0) == 0)
+                kb = std::stol(riga.substr(7));
+        const rlimit limite{static_cast<rlim_t>(kb + 128 * 1024) * 1024,
+                            static_cast<rlim_t>(kb + 128 * 1024) * 1024};
+        ::setrlimit(RLIMIT_AS, &limite);
+        Dialoghi(b.pf, {enorme, b.fileProd, nuovo});
+        b.pf.AspettaMessaggio(messaggio);
+        LeggiArchivi(b.h);
+        return b.pf.messaggi.at(0) + "\n" + (Istantanea(b.h) == prima ? "same" : "changed");
+    });
+    EXPECT_EQ(esito, messaggio + "\nsame");
+    EXPECT_FALSE(std::filesystem::exists(nuovo));
+#endif
 }
 
 } // namespace

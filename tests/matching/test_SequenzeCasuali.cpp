@@ -4,14 +4,17 @@
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 
+#include "files/FileOutput.h"
 #include "matching/Associazioni.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
+#include "search/Sostituzione.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <random>
 
 namespace zelvano::test {
@@ -39,8 +42,33 @@ class PiattaformaCasuale : public FintaPiattaforma {
                                      EsitoScelta::Abbandona};
         return esiti[caso_() % 3];
     }
+    // A find and replace of texts the codes hold, a line end now and then.
+    EsitoRicerca MostraRicercaTesto(const std::string& t, const std::string& s,
+                                    uint8_t m) override {
+        if (!attiva)
+            return FintaPiattaforma::MostraRicercaTesto(t, s, m);
+        const char* const trova[] = {"AB", "K", "9", " ", "Q-", ""};
+        const char* const con[] = {"X", "AB", "", "K 9", "Z\n", "k"};
+        return {caso_() % 8 != 0, trova[caso_() % 6], con[caso_() % 6],
+                static_cast<uint8_t>(caso_() % 3)};
+    }
+    // The opening's dialogs, from the paths queued.
+    std::string ApriFile(const std::string& t, const std::string& f) override {
+        return attiva ? Prossimo() : FintaPiattaforma::ApriFile(t, f);
+    }
+    std::string SalvaFile(const std::string& t, const std::string& f) override {
+        return attiva ? Prossimo() : FintaPiattaforma::SalvaFile(t, f);
+    }
+    std::deque<std::string> percorsi;
 
   private:
+    std::string Prossimo() {
+        if (percorsi.empty())
+            return {};
+        std::string p = percorsi.front();
+        percorsi.pop_front();
+        return p;
+    }
     std::mt19937& caso_;
 };
 
@@ -138,6 +166,97 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
             const std::string v = Violazioni(h);
             ASSERT_EQ(v, "") << "after step " << passo << ", operation " << op;
         }
+    }
+}
+
+// What the output file means: each input article's state and the code of the catalogue
+// article it is paired with. The read-back pairs by code alone (the line code is written,
+// not read), so among catalogue lines of equal code a reopening may choose another.
+std::string PerCodice(const StatoHome& h) {
+    std::string t = std::to_string(h.NumAssociati) + " " + std::to_string(h.NumNonAssociabili);
+    for (int32_t i = 1; i <= h.NumInt; ++i) {
+        const RecArticolo& in = h.ArtInt[i];
+        t += " " + in.CdInt + ":" + in.Stato;
+        if (in.PCdProd != 0)
+            t += "=" + h.ArtProd[in.PCdProd].CdProd;
+    }
+    return t;
+}
+
+// The operations of the test above, with copies of catalogue lines (the choice dialog's
+// "DUP"), replacements written into the input file, saves and reopenings: after a save,
+// reopening the same three files gives back the same work.
+TEST(SequenzeCasuali, CopiesReplacementsSavesAndReopeningsKeepTheWork) {
+    for (unsigned seme = 1; seme <= 16; ++seme) {
+        SCOPED_TRACE(seme);
+        std::mt19937 caso(seme);
+        const auto input = Codici(caso, 20, true);
+        const auto catalogo = Codici(caso, 10, false);
+        CartellaTemporanea dir;
+        PiattaformaCasuale pf(caso);
+        pf.cartella = dir.Percorso("");
+        StatoHome h(pf);
+        CaricaFormHome(h);
+        const std::string fileInt = dir.Scrivi("articoli.ber", Unisci(input));
+        const std::string fileProd = dir.Scrivi("catalogo.orv", Unisci(catalogo));
+        const std::string fileOut = dir.Scrivi("uscita.txt", "");
+        pf.attiva = true;
+        pf.percorsi = {fileInt, fileProd, fileOut};
+        LeggiArchivi(h);
+        ASSERT_EQ(h.FileOut, fileOut);
+        ASSERT_EQ(Violazioni(h), "");
+        int riaperture = 0;
+        for (int passo = 0; passo < 200; ++passo) {
+            const unsigned op = caso() % 12;
+            switch (op) {
+            case 0:
+            case 1:
+                h.grd1.SetRow(1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
+                grd1_Click(h);
+                h.TxtCod = caso() % 3 ? "" : std::string(1, "AKQZ"[caso() % 4]);
+                TxtCod_Change(h);
+                if (h.Grd2.Rows() > 1) {
+                    h.Grd2.SetRow(1 + static_cast<int>(caso() % (h.Grd2.Rows() - 1)));
+                    Grd2_Click(h);
+                }
+                break;
+            case 2:
+            case 3:
+            case 4:
+                Associa(h); // a catalogue article already taken asks the choice dialog
+                break;
+            case 5:
+                NonAssociabile(h);
+                break;
+            case 6:
+                DisAssocia(h);
+                break;
+            case 7:
+                CercaSuccessivo(h);
+                break;
+            case 8:
+                mnuSostituisci_Click(h);
+                break;
+            case 9:
+                ASSERT_TRUE(SalvaArchivio(h));
+                ASSERT_FALSE(h.DatiModificati);
+                break;
+            default: {
+                if (h.DatiModificati) {
+                    ASSERT_TRUE(SalvaArchivio(h));
+                }
+                const std::string salvato = PerCodice(h);
+                const int32_t copie = h.NumProd;
+                pf.percorsi = {fileInt, fileProd, fileOut};
+                LeggiArchivi(h);
+                ASSERT_EQ(PerCodice(h), salvato) << "reopened at step " << passo;
+                ASSERT_EQ(h.NumProd, copie) << "the copies are in the catalogue file";
+                ++riaperture;
+            }
+            }
+            ASSERT_EQ(Violazioni(h), "") << "after step " << passo << ", operation " << op;
+        }
+        EXPECT_GT(riaperture, 0);
     }
 }
 

@@ -42,6 +42,11 @@ FintaPiattaforma& FintaPiattaforma::Aggiungi(Passo passo) {
 FintaPiattaforma& FintaPiattaforma::AspettaMessaggio(std::string testo) {
     return Aggiungi({Tipo::Messaggio, std::move(testo), {}, Risposta::Si, {}, {}});
 }
+FintaPiattaforma& FintaPiattaforma::AspettaMessaggioInizio(std::string inizio) {
+    Passo p{Tipo::Messaggio, std::move(inizio), {}, Risposta::Si, {}, {}};
+    p.soloInizio = true;
+    return Aggiungi(std::move(p));
+}
 FintaPiattaforma& FintaPiattaforma::AspettaDomanda(std::string testo, Risposta risposta) {
     return Aggiungi({Tipo::Domanda, std::move(testo), {}, risposta, {}, {}});
 }
@@ -84,7 +89,8 @@ FintaPiattaforma::Passo FintaPiattaforma::Prossimo(Tipo tipo, const std::string&
     }
     Passo p = copione_.front();
     copione_.pop_front();
-    if (p.tipo != tipo || (tipo != Tipo::FrmMsg && tipo != Tipo::RicercaTesto && p.testo != testo))
+    const bool testoGiusto = p.soloInizio ? testo.rfind(p.testo, 0) == 0 : p.testo == testo;
+    if (p.tipo != tipo || (tipo != Tipo::FrmMsg && tipo != Tipo::RicercaTesto && !testoGiusto))
         Problema(std::string("expected ") + Nome(p.tipo) + " \"" + p.testo + "\", got " +
                  Nome(tipo) + " \"" + testo + "\"");
     return p;

@@ -23,6 +23,8 @@ class FintaPiattaforma : public Piattaforma {
 
     // Script, in the order the program will ask.
     FintaPiattaforma& AspettaMessaggio(std::string testo);
+    // A message whose text starts with inizio (the rest names something made at random).
+    FintaPiattaforma& AspettaMessaggioInizio(std::string inizio);
     FintaPiattaforma& AspettaDomanda(std::string testo, Risposta risposta);
     FintaPiattaforma& AspettaApriFile(std::string titolo, std::string percorso);
     FintaPiattaforma& AspettaSalvaFile(std::string titolo, std::string percorso);
@@ -40,6 +42,7 @@ class FintaPiattaforma : public Piattaforma {
     std::vector<std::string> progresso;
     int eventiElaborati = 0;
     std::string cartella = ".";
+    std::string cartellaDati; // the program's folder when empty
 
     void Messaggio(const std::string& testo) override;
     Risposta Domanda(const std::string& testo, bool conAnnulla) override;
@@ -53,6 +56,9 @@ class FintaPiattaforma : public Piattaforma {
     void Occupato(bool) override {}
     void ElaboraEventi() override { ++eventiElaborati; }
     std::string CartellaProgramma() override { return cartella; }
+    std::string CartellaDatiUtente() override {
+        return cartellaDati.empty() ? cartella : cartellaDati;
+    }
 
   private:
     struct Passo {
@@ -62,6 +68,7 @@ class FintaPiattaforma : public Piattaforma {
         Risposta scelta = Risposta::Si;
         EsitoScelta esito = EsitoScelta::Nessuno;
         EsitoRicerca ricerca;
+        bool soloInizio = false;
     };
     FintaPiattaforma& Aggiungi(Passo passo);
     Passo Prossimo(Tipo tipo, const std::string& testo);

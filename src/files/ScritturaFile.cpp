@@ -1,0 +1,107 @@
+#include "files/ScritturaFile.h"
+
+#include "files/ErroreFile.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zelvano {
+
+namespace {
+// Bytes left before the injected failure; negative when none is armed.
+std::atomic<int64_t> guastoTra{-1};
+std::atomic<int> guastoErrore{ENOSPC};
+
+// How many of n bytes the next write may store, and whether it must then fail.
+std::size_t Consentiti(std::size_t n, bool& fallisce) {
+    fallisce = false;
+    const int64_t resto = guastoTra.load();
+    if (resto < 0)
+        return n;
+    if (static_cast<uint64_t>(resto) >= n) {
+        guastoTra -= static_cast<int64_t>(n);
+        return n;
+    }
+    guastoTra = -1;
+    fallisce = true;
+    return static_cast<std::size_t>(resto);
+}
+
+template <class Scrivi> int ScriviConGuasto(std::string_view dati, Scrivi scrivi) {
+    while (!dati.empty()) {
+        bool fallisce = false;
+        const std::size_t quanti = Consentiti(dati.size(), fallisce);
+        if (fallisce) {
+            // Part of the bytes reach the file, as before a disk fills up.
+            if (quanti > 0 && scrivi(dati.data(), quanti) < 0)
+                return errno;
+            return guastoErrore.load();
+        }
+        const ssize_t n = scrivi(dati.data(), dati.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        dati.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+} // namespace
+
+int ScriviTutto(int fd, std::string_view dati) {
+    return ScriviConGuasto(dati, [fd](const char* p, std::size_t n) { return ::write(fd, p, n); });
+}
+
+int ScriviTuttoIn(int fd, std::string_view dati, int64_t da) {
+    return ScriviConGuasto(dati, [fd, &da](const char* p, std::size_t n) {
+        const ssize_t scritti = ::pwrite(fd, p, n, static_cast<off_t>(da));
+        if (scritti > 0)
+            da += scritti;
+        return scritti;
+    });
+}
+
+int LeggiTuttoDa(int fd, char* dove, std::size_t quanti, int64_t da) {
+    while (quanti > 0) {
+        const ssize_t n = ::pread(fd, dove, quanti, static_cast<off_t>(da));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        dove += n;
+        quanti -= static_cast<std::size_t>(n);
+        da += n;
+    }
+    return 0;
+}
+
+void ImpostaGuastoScrittura(int64_t byte, int errore) {
+    guastoErrore = errore;
+    guastoTra = std::max<int64_t>(byte, 0);
+}
+
+void TogliGuastoScrittura() {
+    guastoTra = -1;
+}
+
+int ApriFileNormale(const std::string& percorso, int modo, const char* azione) {
+    struct stat st {};
+    if (::stat(percorso.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        LanciaErroreFile(azione, percorso, S_ISDIR(st.st_mode) ? EISDIR : ErroreNonRegolare);
+    // O_NONBLOCK: should a FIFO take the file's place meanwhile, the opening still returns.
+    const int fd = ::open(percorso.c_str(), modo | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        LanciaErroreFile(azione, percorso, errno == ENXIO ? ErroreNonRegolare : errno);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int errore = S_ISDIR(st.st_mode) ? EISDIR : ErroreNonRegolare;
+        ::close(fd);
+        LanciaErroreFile(azione, percorso, errore);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace zelvano

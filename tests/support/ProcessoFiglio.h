@@ -1,0 +1,22 @@
+#pragma once
+// Runs a piece of a test in a forked child and hands back the text it returns, so that a
+// test can limit the child's memory or file size, kill it, or drop root's rights: root
+// writes read-only files, so a test of them running as root drops to an ordinary user.
+
+#include <functional>
+#include <string>
+#include <sys/types.h>
+
+namespace zelvano::test {
+
+// The uid and gid a child takes when it runs as an ordinary user.
+constexpr uid_t UtenteQualsiasi = 65534;
+
+// fn's text, or "<...>" telling how the child ended otherwise. With comeUtente, a child of
+// a root process first becomes UtenteQualsiasi (a child of anyone else runs as they are).
+std::string InFiglio(const std::function<std::string()>& fn, bool comeUtente = false);
+
+// Gives a path and everything under it to the user a child runs as (nothing when not root).
+void DaiAllUtente(const std::string& percorso);
+
+} // namespace zelvano::test
