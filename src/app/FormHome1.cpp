@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -159,7 +160,8 @@ void ImpostaTesto(QLineEdit* casella, const std::string& testo) {
 } // namespace
 
 FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
-    : QMainWindow(parent), pf_(Scegli(piattaforma, piattaformaPropria_)), h_(pf_) {
+    : QMainWindow(parent), pf_(Scegli(piattaforma, piattaformaPropria_)), annotata_(pf_),
+      h_(annotata_) {
     setObjectName(QStringLiteral("FormHome1"));
     if (piattaformaPropria_)
         piattaformaPropria_->ImpostaFinestra(this, [this] { SincronizzaDaStato(); });
@@ -171,6 +173,7 @@ FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
     }
     CreaComandi();
     CreaMenu();
+    CreaBarraStato();
 
     elCorpo_ = new QSplitter(Qt::Vertical);
     elCorpo_->setObjectName(QStringLiteral("elCorpo"));
@@ -262,6 +265,15 @@ void FormHome1::CreaMenu() {
         FrmInfo finestra(h_.VersioneProgramma, h_.DataRilascio, this);
         finestra.exec();
     });
+}
+
+void FormHome1::CreaBarraStato() {
+    messaggioStato_ = new QLabel;
+    messaggioStato_->setObjectName(QStringLiteral("messaggioStato"));
+    modifiche_ = new QLabel;
+    modifiche_->setObjectName(QStringLiteral("modifiche"));
+    statusBar()->addWidget(messaggioStato_, 1);
+    statusBar()->addPermanentWidget(modifiche_);
 }
 
 QWidget* FormHome1::CreaFrame1() {
@@ -367,6 +379,8 @@ QWidget* FormHome1::CreaFrame2() {
 void FormHome1::Esegui(const std::function<void()>& comando) {
     if (inComando_)
         return;
+    h_.MessaggioStato.clear();
+    annotata_.Dimentica();
     {
         QScopedValueRollback inCorso(inComando_, true);
         try {
@@ -380,6 +394,15 @@ void FormHome1::Esegui(const std::function<void()>& comando) {
             MostraErrore("Errore imprevisto");
         }
     }
+    // What the command did, or the message it ran into; a command that says neither (a
+    // move) leaves the last words in place.
+    const std::string& detto =
+        h_.MessaggioStato.empty() ? annotata_.UltimoMessaggio() : h_.MessaggioStato;
+    if (!detto.empty()) {
+        const QString testo = DaCp1252(detto);
+        messaggioStato_->setText(testo.section(u'\n', 0, 0));
+        messaggioStato_->setToolTip(testo);
+    }
     SincronizzaDaStato();
 }
 
@@ -387,7 +410,7 @@ void FormHome1::MostraErrore(const std::string& testo) {
     if (piattaformaPropria_)
         piattaformaPropria_->RipristinaCursore();
     try {
-        pf_.Messaggio(testo);
+        annotata_.Messaggio(testo);
     } catch (...) {
         // Nothing is left to tell the user with.
     }
@@ -419,6 +442,8 @@ void FormHome1::SincronizzaDaStato() {
 
     grd1_->Riallinea();
     Grd2_->Riallinea();
+    ImpostaTesto(modifiche_,
+                 h_.DatiModificati ? "Modifiche non salvate" : "Nessuna modifica da salvare");
 }
 
 bool FormHome1::event(QEvent* evento) {

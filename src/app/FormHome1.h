@@ -3,6 +3,7 @@
 // (status line, filter row, Grd2). Every user event becomes one call into the core, run by
 // Esegui; afterwards the labels and filter boxes are written again from the core's state.
 
+#include "app/PiattaformaAnnotata.h"
 #include "data/StatoHome.h"
 
 #include <QMainWindow>
@@ -37,6 +38,9 @@ class FormHome1 : public QMainWindow {
     void SincronizzaDaStato();
 
     QLabel* lblFileint(int indice) const { return lblFileint_.at(indice); }
+    // The status bar: what the last command did, and whether there is work to save.
+    QLabel* MessaggioStato() const { return messaggioStato_; }
+    QLabel* Modifiche() const { return modifiche_; }
     QLabel* lblFileprod(int indice) const { return lblFileprod_.at(indice); }
 
   protected:
@@ -48,6 +52,7 @@ class FormHome1 : public QMainWindow {
   private:
     void CreaComandi();
     void CreaMenu();
+    void CreaBarraStato();
     QWidget* CreaFrame1();
     QWidget* CreaFrame2();
     VistaGriglia* CreaGriglia(const char* nome, zelvano::Griglia& griglia,
@@ -58,6 +63,7 @@ class FormHome1 : public QMainWindow {
 
     std::unique_ptr<PiattaformaQt> piattaformaPropria_;
     zelvano::Piattaforma& pf_;
+    PiattaformaAnnotata annotata_;
     zelvano::StatoHome h_;
 
     bool inComando_ = false;
@@ -73,4 +79,6 @@ class FormHome1 : public QMainWindow {
     QComboBox* cmBAndOr_ = nullptr;
     VistaGriglia* grd1_ = nullptr;
     VistaGriglia* Grd2_ = nullptr;
+    QLabel* messaggioStato_ = nullptr;
+    QLabel* modifiche_ = nullptr;
 };

@@ -146,7 +146,7 @@ EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra) {
     return esito;
 }
 
-void Esegui_provaAbbinamenti(StatoHome& h) {
+EsitoProva Esegui_provaAbbinamenti(StatoHome& h) {
     EsitoProva esito;
     h.pf.MostraFrmPrgb("ProvaAbb",
                        [&](BarraProgresso& barra) { esito = ProvaAbbinamenti(h, barra); });
@@ -161,6 +161,7 @@ void Esegui_provaAbbinamenti(StatoHome& h) {
         h.pf.Messaggio("Le copie delle righe del catalogo potrebbero non essere salvate su "
                        "disco (" +
                        esito.motivo + ")");
+    return esito;
 }
 
 } // namespace zelvano

@@ -64,6 +64,9 @@ struct StatoHome {
     std::string FileInt, FileProd, FileOut;
     std::string NomeFileInt, NomeFileProd, NomeFileOut;
     bool DatiModificati = false;
+    // What the last command did, in a few words, for the status bar; empty when it has
+    // nothing to add.
+    std::string MessaggioStato;
     bool FileOutVuoto = false;
     int32_t NumAssociati = 0, NumNonAssociabili = 0;
 

@@ -41,6 +41,17 @@ std::string Numero(int64_t n) {
     return std::string(buf, r.ptr);
 }
 
+std::string NumeroConPunti(int64_t n) {
+    const std::string cifre = Numero(n < 0 ? -n : n);
+    std::string out = n < 0 ? "-" : "";
+    for (std::size_t k = 0; k < cifre.size(); ++k) {
+        if (k > 0 && (cifre.size() - k) % 3 == 0)
+            out += '.';
+        out += cifre[k];
+    }
+    return out;
+}
+
 int32_t ValoreCella(std::string_view testo) {
     testo.remove_prefix(std::min(testo.find_first_not_of(' '), testo.size()));
     int64_t valore = 0;

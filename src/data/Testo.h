@@ -23,6 +23,8 @@ std::string_view CampoVista(std::string_view riga, std::size_t da, std::size_t a
 std::string Riempi(std::string_view testo, std::size_t n);
 
 std::string Numero(int64_t n);
+// The same with a dot between thousands, as Italian readers write it: "12.345".
+std::string NumeroConPunti(int64_t n);
 // A cell's text read as a decimal number: leading blanks and digits count, an empty or
 // non-numeric text reads as 0.
 int32_t ValoreCella(std::string_view testo);

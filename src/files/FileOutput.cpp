@@ -176,6 +176,8 @@ bool SalvaArchivio(StatoHome& h) {
         h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
     }
     h.DatiModificati = false;
+    h.MessaggioStato = "Salvati " + NumeroConPunti(h.NumAssociati) + " abbinamenti in " +
+                       Cp1252DaUtf8(NomeSenzaCartella(h.FileOut));
     return true;
 }
 

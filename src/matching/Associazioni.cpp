@@ -60,12 +60,16 @@ void Associa(StatoHome& h) {
         return;
     if (h.ArtInt[i].PCdProd != 0 && h.pf.Domanda(GiaAssociato, false) != Risposta::Si)
         return;
+    int32_t copiata = 0;
     if (h.ArtProd[j].PCdInt != 0) {
         h.EsitoMsg = h.pf.MostraFrmMsg();
         if (h.EsitoMsg == EsitoScelta::Abbandona)
             return;
-        if (h.EsitoMsg == EsitoScelta::Aggiungi && !AggiungiCopia(h, j))
-            return;
+        if (h.EsitoMsg == EsitoScelta::Aggiungi) {
+            copiata = j;
+            if (!AggiungiCopia(h, j))
+                return;
+        }
     }
     if (h.ArtInt[i].PCdProd != 0)
         AnnullaAssoc(h, i);
@@ -75,6 +79,9 @@ void Associa(StatoHome& h) {
         Smarca(h, i);
     Collega(h, i, j, Origine::Utente);
     AggiornaTotAbbinati(h);
+    h.MessaggioStato = "Associato " + h.ArtInt[i].CdInt + " a " + h.ArtProd[j].CdProd;
+    if (copiata != 0)
+        h.MessaggioStato += " (copia della riga " + Numero(copiata) + " del catalogo)";
 }
 
 void NonAssociabile(StatoHome& h) {
@@ -90,6 +97,7 @@ void NonAssociabile(StatoHome& h) {
     }
     Marca(h, i, Origine::Utente);
     AggiornaTotAbbinati(h);
+    h.MessaggioStato = h.ArtInt[i].CdInt + " segnato come non associabile";
 }
 
 void DisAssocia(StatoHome& h) {
@@ -100,7 +108,10 @@ void DisAssocia(StatoHome& h) {
     if (in.Stato == "X") {
         Smarca(h, i);
         AggiornaTotAbbinati(h);
+        h.MessaggioStato = in.CdInt + " di nuovo da associare";
     } else if (in.PCdProd != 0) {
+        h.MessaggioStato =
+            "Annullata l'associazione di " + in.CdInt + " a " + h.ArtProd[in.PCdProd].CdProd;
         AnnullaAssoc(h, i);
     } else {
         h.pf.Messaggio("Articolo del gestionale non ancora associato ");

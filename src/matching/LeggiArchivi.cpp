@@ -3,6 +3,7 @@
 #include "automatch/ProvaAbbinamenti.h"
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
+#include "data/Testo.h"
 #include "files/ErroreFile.h"
 #include "files/FileOutput.h"
 #include "files/LayoutGriglie.h"
@@ -141,10 +142,18 @@ void LeggiArchivi(StatoHome& h) {
         CaricaFileProd(h, std::move(tabProd));
         ApplicaFileOutput(h, righeOut);
     }
+    std::string esito = "Aperti " + Cp1252DaUtf8(h.NomeFileInt) + " (" + NumeroConPunti(h.NumInt) +
+                        " articoli) e " + Cp1252DaUtf8(h.NomeFileProd) + " (" +
+                        NumeroConPunti(h.NumProd) + "): ";
     if (h.FileOutVuoto)
-        Esegui_provaAbbinamenti(h);
+        esito +=
+            NumeroConPunti(Esegui_provaAbbinamenti(h).associati) + " associati automaticamente";
+    else
+        esito += NumeroConPunti(h.NumAssociati) + " abbinamenti ripresi da " +
+                 Cp1252DaUtf8(h.NomeFileOut);
     RefreshGrideLabel(h);
     CaricaOrdinamentiPrec1(h);
+    h.MessaggioStato = esito;
 }
 
 } // namespace zelvano

@@ -143,9 +143,15 @@ void EseguiSostituzione(StatoHome& h) {
         }
     }
     if (confermato) {
-        Esegui_provaAbbinamenti(h);
+        const EsitoProva esito = Esegui_provaAbbinamenti(h);
         RefreshGrideLabel(h);
-    } else if (h.RigaGrd1 > 0) {
+        h.MessaggioStato = "Aggiornati " + NumeroConPunti(cambiati) + " codici in " +
+                           Cp1252DaUtf8(h.NomeFileInt) + ": " + NumeroConPunti(esito.associati) +
+                           " nuovi abbinamenti";
+        return;
+    }
+    h.MessaggioStato = "Sostituzione annullata: nessun codice cambiato";
+    if (h.RigaGrd1 > 0) {
         // The chosen article is highlighted again, so the next command acts on the row the
         // user sees.
         h.grd1.SetRow(h.RigaGrd1);

@@ -271,7 +271,12 @@ class ProvaFormHome1 : public QObject {
         QCOMPARE(h.PCdProdSel, 2);
         QCOMPARE(g2->currentIndex().row(), 0);
         QTest::keyClick(g2, Qt::Key_F3);
+        QCOMPARE(w->MessaggioStato()->text(), QStringLiteral("Associato I004 a K200"));
+        QCOMPARE(w->Modifiche()->text(), QStringLiteral("Modifiche non salvate"));
         QTest::keyClick(g2, Qt::Key_F1);
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Salvati 4 abbinamenti in uscita.txt"));
+        QCOMPARE(w->Modifiche()->text(), QStringLiteral("Nessuna modifica da salvare"));
         QCOMPARE(Leggi(uscita),
                  RigaOut("K100", "I001", 'A', "AAA") + RigaOut("K301", "I002", 'A', "AAD") +
                      RigaOut("R10", "I003", 'A', "AAE") + RigaOut("K200", "I004", 'A', "AAB"));
@@ -304,6 +309,7 @@ class ProvaFormHome1 : public QObject {
             .AspettaMessaggio("Memoria insufficiente: il comando \xE8 stato interrotto")
             .AspettaMessaggio("Errore imprevisto");
         w->Esegui([] { throw std::runtime_error("Disco pieno \x80"); });
+        QCOMPARE(w->MessaggioStato()->text(), QStringLiteral("Disco pieno €")); // in short
         w->Esegui([] { throw std::bad_alloc(); });
         w->Esegui([] { throw 42; });
         QVERIFY(pf->CopioneFinito()); // all shown, in order
