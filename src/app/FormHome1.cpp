@@ -114,8 +114,16 @@ struct PosizioneEtichetta {
     bool grassetto;
 };
 
-// One status line: labels on one row at their designed left positions, each as wide as the
-// room up to the next one.
+// Margins inside each frame, in pixels: the controls start 5 px from the left and end
+// 4 px from the right (9 px in all), the grids 2 px above the bottom; the first line is 18
+// px down.
+constexpr int MargineSinistro = 5, MargineDestro = 4, MargineSotto = 2, MargineSopra = 18;
+constexpr int AltezzaEtichetta = 240 / VistaGriglia::TwipsPerPixel; // 16 px
+constexpr int AltezzaFiltri = 285 / VistaGriglia::TwipsPerPixel;    // 19 px, TxtCod's height
+
+// One status line: label 0 at the frame's left margin, the others at their designed left
+// positions in the frame, each as wide as the room up to the next one. The row itself
+// starts at the left margin.
 template <std::size_t N>
 QWidget* RigaStato(const char* nome, std::array<QLabel*, N>& etichette,
                    std::vector<PosizioneEtichetta> posizioni) {
@@ -123,23 +131,20 @@ QWidget* RigaStato(const char* nome, std::array<QLabel*, N>& etichette,
     riga->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Riga"));
     std::sort(posizioni.begin(), posizioni.end(),
               [](const auto& a, const auto& b) { return a.sinistra < b.sinistra; });
-    int altezza = 0;
+    const auto x = [](const PosizioneEtichetta& p) {
+        return p.indice == 0 ? 0 : Pixel(p.sinistra) - MargineSinistro;
+    };
     for (std::size_t k = 0; k < posizioni.size(); ++k) {
         const PosizioneEtichetta& p = posizioni[k];
         auto* l = new QLabel(riga);
         l->setObjectName(QString::fromLatin1(nome));
         l->setProperty("indice", p.indice);
         l->setFont(CarattereStato(p.grassetto));
-        const int x = Pixel(p.sinistra);
-        const int larghezza =
-            k + 1 < posizioni.size() ? Pixel(posizioni[k + 1].sinistra) - x - 2 : 160;
-        altezza = std::max(altezza, l->fontMetrics().height() + 2);
-        l->setGeometry(x, 0, larghezza, altezza);
+        const int larghezza = k + 1 < posizioni.size() ? x(posizioni[k + 1]) - x(p) - 2 : 160;
+        l->setGeometry(x(p), 0, larghezza, AltezzaEtichetta);
         etichette.at(static_cast<std::size_t>(p.indice)) = l;
     }
-    for (QLabel* l : etichette)
-        l->resize(l->width(), altezza);
-    riga->setFixedHeight(altezza);
+    riga->setFixedHeight(AltezzaEtichetta);
     return riga;
 }
 
@@ -280,9 +285,10 @@ QWidget* FormHome1::CreaFrame1() {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* colonna = new QVBoxLayout(frame);
-    colonna->setContentsMargins(5, 0, 4, 2);
-    colonna->setSpacing(3);
+    colonna->setContentsMargins(MargineSinistro, MargineSopra, MargineDestro, MargineSotto);
+    colonna->setSpacing(0);
     colonna->addWidget(tlb1_);
+    colonna->addSpacing(6);
     colonna->addWidget(RigaStato("lblFileint", lblFileint_,
                                  {{0, 120, false},
                                   {1, 1080, true},
@@ -297,6 +303,7 @@ QWidget* FormHome1::CreaFrame1() {
                                   {10, 11880, true}}));
 
     grd1_ = CreaGriglia("grd1", h_.grd1, zelvano::grd1_Click, zelvano::grd1_MouseMove);
+    colonna->addSpacing(6);
     colonna->addWidget(grd1_, 1);
     return frame;
 }
@@ -321,8 +328,8 @@ QWidget* FormHome1::CreaFrame2() {
     auto* frame = new QWidget;
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* colonna = new QVBoxLayout(frame);
-    colonna->setContentsMargins(5, 4, 4, 2);
-    colonna->setSpacing(5);
+    colonna->setContentsMargins(MargineSinistro, MargineSopra, MargineDestro, MargineSotto);
+    colonna->setSpacing(0);
     colonna->addWidget(RigaStato("lblFileprod", lblFileprod_,
                                  {{0, 120, false},
                                   {1, 1080, true},
@@ -349,7 +356,12 @@ QWidget* FormHome1::CreaFrame2() {
     filtri->addWidget(txtDescr_);
     filtri->addWidget(cmBAndOr_);
     filtri->addStretch();
+    for (QWidget* casella : {static_cast<QWidget*>(TxtCod_), static_cast<QWidget*>(txtDescr_),
+                             static_cast<QWidget*>(cmBAndOr_)})
+        casella->setFixedHeight(AltezzaFiltri);
+    colonna->addSpacing(5);
     colonna->addLayout(filtri);
+    colonna->addSpacing(2);
 
     // textEdited comes from the user only: the core's own writes to the boxes stay silent.
     connect(TxtCod_, &QLineEdit::textEdited, this, [this](const QString& testo) {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -18,6 +19,7 @@ VistaGriglia::VistaGriglia(zelvano::Griglia& griglia, QWidget* parent)
     setSelectionBehavior(SelectRows);
     setWordWrap(false);
     setTabKeyNavigation(false);
+    viewport()->setMouseTracking(true);
     setDragEnabled(false);
 
     // Rows are never measured one by one: with hundreds of thousands of rows anything else
@@ -146,6 +148,18 @@ void VistaGriglia::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() != Qt::NoButton)
         return;
     QTableView::mouseMoveEvent(event);
+    // The core hears of every cell the pointer reaches, and a tooltip already up follows the
+    // pointer from cell to cell; outside the cells it stays as it was.
+    const QModelIndex cella = indexAt(event->position().toPoint());
+    if (!cella.isValid())
+        return;
+    const QString testo = cella.data(Qt::ToolTipRole).toString();
+    if (!QToolTip::isVisible())
+        return;
+    if (testo.isEmpty())
+        QToolTip::hideText();
+    else if (testo != QToolTip::text())
+        QToolTip::showText(event->globalPosition().toPoint(), testo, viewport());
 }
 
 void VistaGriglia::keyPressEvent(QKeyEvent* event) {

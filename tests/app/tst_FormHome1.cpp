@@ -15,13 +15,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSet>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <deque>
 #include <memory>
@@ -280,6 +283,31 @@ class ProvaFormHome1 : public QObject {
         QCOMPARE(Leggi(uscita),
                  RigaOut("K100", "I001", 'A', "AAA") + RigaOut("K301", "I002", 'A', "AAD") +
                      RigaOut("R10", "I003", 'A', "AAE") + RigaOut("K200", "I004", 'A', "AAB"));
+    }
+
+    // Over "Associato a" the tooltip shows the paired article's description and, once up,
+    // follows the pointer cell by cell: another description, or nothing over a free row.
+    void suggerimentoSegueIlPuntatore() {
+        Apri();
+        QTableView* v = grd1();
+        const auto centro = [v](int riga) {
+            return v->visualRect(v->model()->index(riga, g1CdProd2)).center();
+        };
+        const auto muovi = [v](QPoint dove) {
+            QMouseEvent e(QEvent::MouseMove, dove, v->viewport()->mapToGlobal(dove), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(v->viewport(), &e);
+        };
+        muovi(centro(0));
+        QHelpEvent aiuto(QEvent::ToolTip, centro(0), v->viewport()->mapToGlobal(centro(0)));
+        QApplication::sendEvent(v->viewport(), &aiuto);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Vite testa esagonale M6"));
+        muovi(centro(2));
+        QCOMPARE(QToolTip::text(), QStringLiteral("Rondella €"));
+        muovi(centro(1)); // I002 has no pair
+        QCOMPARE(w->Stato().grd1.ToolTipText(), std::string());
+        QTRY_VERIFY(!QToolTip::isVisible()); // Qt lets a tooltip fade out
     }
 
     void filtriDigitati() {
