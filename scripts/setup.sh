@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is missing. The
+# package manager's output is kept in a log and shown only when it fails.
 set -euo pipefail
 pacchetti=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev)
 mancanti=()
@@ -9,6 +10,14 @@ done
 if [ ${#mancanti[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${mancanti[@]}"
+    registro=$(mktemp "${TMPDIR:-/tmp}/zelvano-setup.XXXXXX")
+    echo "Installing ${#mancanti[@]} Debian packages (first run only; the log is $registro)..."
+    if ! { $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${mancanti[@]}"; } \
+        >"$registro" 2>&1; then
+        cat "$registro" >&2
+        echo "The packages could not be installed: see above." >&2
+        exit 1
+    fi
+    rm -f "$registro"
 fi

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -149,12 +148,29 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
     }
 }
 
-TEST(LeggiArchivi, OpensTheExampleFiles) {
-    const char* esempi = std::getenv("ZELVANO_TEST_EXAMPLES");
-    if (esempi == nullptr)
-        GTEST_SKIP() << "ZELVANO_TEST_EXAMPLES not set";
+// Files shaped like the examples a user tries first, written here so the test never reads
+// files a user can change.
+TEST(LeggiArchivi, OpensFilesLikeTheExamples) {
+    const char* const fornitore[] = {"AB 12/3.4", "DX.800",   "rw816",     "BU-1040",
+                                     "TR 12",     "RG/90/12", "VS 34 OT",  "",
+                                     "PT.HSS.6",  "CB5",      "SIL 300 T", "CL250"};
+    const char* const catalogo[] = {"AB1234",  "DX800",   "RW816",  "BU1040", "TR12", "RG9012",
+                                    "VS34OT",  "VS34OT",  "PTHSS6", "PTHSS8", "CB5",  "CB6",
+                                    "SIL300T", "SIL300B", "CL250",  "NT12"};
+    std::vector<std::string> righeInt, righeProd;
+    for (std::size_t k = 0; k < std::size(fornitore); ++k)
+        righeInt.push_back(
+            test::RigaInt("C000" + std::to_string(k + 1), "ARTICOLO", "FERRAMENTA", fornitore[k]));
+    for (const char* codice : catalogo)
+        righeProd.push_back(test::RigaProd(codice, "FER", "ARTICOLO"));
     test::Banco b(Input, Catalogo);
-    Dialoghi(b.pf, {std::string(esempi) + "/articoli.ber", std::string(esempi) + "/catalogo.orv",
+    test::CartellaTemporanea altra;
+    std::string testoInt, testoProd;
+    for (const std::string& r : righeInt)
+        testoInt += r + "\r\n";
+    for (const std::string& r : righeProd)
+        testoProd += r + "\r\n";
+    Dialoghi(b.pf, {altra.Scrivi("articoli.ber", testoInt), altra.Scrivi("catalogo.orv", testoProd),
                     b.cartella.Percorso("out")});
     LeggiArchivi(b.h);
     EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
