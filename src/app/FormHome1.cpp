@@ -9,6 +9,7 @@
 #include "data/ColonneGriglie.h"
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
+#include "matching/Decisioni.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
@@ -177,6 +178,7 @@ FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
         MostraErrore(e.what());
     }
     CreaComandi();
+    CreaAnnullamenti();
     CreaMenu();
     CreaBarraStato();
 
@@ -244,6 +246,22 @@ void FormHome1::CreaComandi() {
             connect(azione, &QAction::triggered, this, &QWidget::close);
         }
     }
+}
+
+void FormHome1::CreaAnnullamenti() {
+    // Keys only, beside the commands of the toolbar and the menus. In a filter box Ctrl+Z
+    // stays the box's own undo of the typing.
+    auto* annulla = new QAction(QStringLiteral("Annulla"), this);
+    annulla->setObjectName(QStringLiteral("AnnullaDecisione"));
+    annulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(annulla, &QAction::triggered, this,
+            [this] { Esegui([this] { zelvano::AnnullaDecisione(h_); }); });
+    auto* ripeti = new QAction(QStringLiteral("Ripeti"), this);
+    ripeti->setObjectName(QStringLiteral("RipetiDecisione"));
+    ripeti->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(ripeti, &QAction::triggered, this,
+            [this] { Esegui([this] { zelvano::RipetiDecisione(h_); }); });
+    addActions({annulla, ripeti});
 }
 
 void FormHome1::CreaMenu() {

@@ -51,6 +51,7 @@ class FormHome1 : public QMainWindow {
 
   private:
     void CreaComandi();
+    void CreaAnnullamenti();
     void CreaMenu();
     void CreaBarraStato();
     QWidget* CreaFrame1();

@@ -7,6 +7,7 @@
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
 #include "files/FileCatalogo.h"
+#include "matching/Decisioni.h"
 #include "matching/DuplicaRiga.h"
 
 #include <chrono>
@@ -148,8 +149,10 @@ EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra) {
 
 EsitoProva Esegui_provaAbbinamenti(StatoHome& h) {
     EsitoProva esito;
+    Decisione decisione(h, "associazioni automatiche");
     h.pf.MostraFrmPrgb("ProvaAbb",
                        [&](BarraProgresso& barra) { esito = ProvaAbbinamenti(h, barra); });
+    decisione.Descrivi(NumeroConPunti(esito.associati) + " associazioni automatiche");
     if (esito.senzaCopia > 0)
         h.pf.Messaggio(Numero(esito.senzaCopia) +
                        (esito.senzaCopia == 1 ? " articolo non \xE8 stato associato"

@@ -1,5 +1,6 @@
 #include "data/Abbinamento.h"
 
+#include "data/Registro.h"
 #include "data/StatoHome.h"
 
 namespace zelvano {
@@ -28,6 +29,8 @@ bool IndiceProd(const StatoHome& h, int32_t j) {
 } // namespace
 
 void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
+    AnnotaInt(h, i);
+    AnnotaProd(h, j);
     RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
     RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(j)];
     in.Stato = "A";
@@ -45,6 +48,9 @@ void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
 void Scollega(StatoHome& h, int32_t i) {
     RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
     const int32_t p = in.PCdProd;
+    AnnotaInt(h, i);
+    if (IndiceProd(h, p))
+        AnnotaProd(h, p);
     --h.NumAssociati;
     in.Stato.clear();
     in.PCdProd = 0;
@@ -60,6 +66,7 @@ void Scollega(StatoHome& h, int32_t i) {
 }
 
 void Marca(StatoHome& h, int32_t i, Origine origine) {
+    AnnotaInt(h, i);
     h.ArtInt[static_cast<std::size_t>(i)].Stato = "X";
     ++h.NumNonAssociabili;
     RinfrescaInt(h, i);
@@ -72,10 +79,29 @@ void Marca(StatoHome& h, int32_t i, Origine origine) {
 }
 
 void Smarca(StatoHome& h, int32_t i) {
+    AnnotaInt(h, i);
     h.ArtInt[static_cast<std::size_t>(i)].Stato.clear();
     --h.NumNonAssociabili;
     RinfrescaInt(h, i);
     h.DatiModificati = true;
+}
+
+void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impronta) {
+    if (input) {
+        RecArticolo& in = h.ArtInt[static_cast<std::size_t>(k)];
+        in.Stato = impronta.Stato;
+        in.PCdProd = impronta.partner;
+        RinfrescaInt(h, k);
+        if (impronta.segnoAMano)
+            if (const int r = h.grd1.RigaDi(k))
+                h.grd1.SetTesto(r, "CDPROD2", "*Non associabile");
+        return;
+    }
+    RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(k)];
+    prod.Stato = impronta.Stato;
+    prod.PCdInt = impronta.partner;
+    prod.CdInt = impronta.CdInt;
+    RinfrescaProd(h, k);
 }
 
 } // namespace zelvano

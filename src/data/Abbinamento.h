@@ -24,4 +24,9 @@ void Marca(StatoHome& h, int32_t i, Origine origine);
 // Input record i, marked "X", is to associate again.
 void Smarca(StatoHome& h, int32_t i);
 
+struct ImprontaRecord;
+// Puts a record back as a noted decision saw it (undo and redo), with the cells of the row
+// showing it. The counters are the caller's.
+void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impronta);
+
 } // namespace zelvano

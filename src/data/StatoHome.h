@@ -8,6 +8,7 @@
 #include "data/Griglia.h"
 #include "data/Piattaforma.h"
 #include "data/RecArticolo.h"
+#include "data/Registro.h"
 #include "data/Tabelle.h"
 
 #include <array>
@@ -67,6 +68,8 @@ struct StatoHome {
     // What the last command did, in a few words, for the status bar; empty when it has
     // nothing to add.
     std::string MessaggioStato;
+    // The decisions since the opening, for undo and redo.
+    Registro Decisioni;
     bool FileOutVuoto = false;
     int32_t NumAssociati = 0, NumNonAssociabili = 0;
 

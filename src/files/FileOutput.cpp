@@ -176,6 +176,7 @@ bool SalvaArchivio(StatoHome& h) {
         h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
     }
     h.DatiModificati = false;
+    h.Decisioni.salvatiA = static_cast<int64_t>(h.Decisioni.annullabili.size());
     h.MessaggioStato = "Salvati " + NumeroConPunti(h.NumAssociati) + " abbinamenti in " +
                        Cp1252DaUtf8(NomeSenzaCartella(h.FileOut));
     return true;

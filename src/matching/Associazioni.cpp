@@ -4,6 +4,7 @@
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
+#include "matching/Decisioni.h"
 #include "matching/DuplicaRiga.h"
 #include "matching/Totali.h"
 
@@ -60,6 +61,7 @@ void Associa(StatoHome& h) {
         return;
     if (h.ArtInt[i].PCdProd != 0 && h.pf.Domanda(GiaAssociato, false) != Risposta::Si)
         return;
+    Decisione decisione(h, "associazione");
     int32_t copiata = 0;
     if (h.ArtProd[j].PCdInt != 0) {
         h.EsitoMsg = h.pf.MostraFrmMsg();
@@ -79,9 +81,11 @@ void Associa(StatoHome& h) {
         Smarca(h, i);
     Collega(h, i, j, Origine::Utente);
     AggiornaTotAbbinati(h);
-    h.MessaggioStato = "Associato " + h.ArtInt[i].CdInt + " a " + h.ArtProd[j].CdProd;
+    std::string coppia = h.ArtInt[i].CdInt + " a " + h.ArtProd[j].CdProd;
     if (copiata != 0)
-        h.MessaggioStato += " (copia della riga " + Numero(copiata) + " del catalogo)";
+        coppia += " (copia della riga " + Numero(copiata) + " del catalogo)";
+    decisione.Descrivi("associazione di " + coppia);
+    h.MessaggioStato = "Associato " + coppia;
 }
 
 void NonAssociabile(StatoHome& h) {
@@ -90,11 +94,11 @@ void NonAssociabile(StatoHome& h) {
     const int32_t i = h.PCdIntSel;
     if (h.ArtInt[i].Stato == "X")
         return;
-    if (h.ArtInt[i].PCdProd != 0) {
-        if (h.pf.Domanda(GiaAssociato, false) != Risposta::Si)
-            return;
+    if (h.ArtInt[i].PCdProd != 0 && h.pf.Domanda(GiaAssociato, false) != Risposta::Si)
+        return;
+    Decisione decisione(h, "segno di non associabile su " + h.ArtInt[i].CdInt);
+    if (h.ArtInt[i].PCdProd != 0)
         AnnullaAssoc(h, i);
-    }
     Marca(h, i, Origine::Utente);
     AggiornaTotAbbinati(h);
     h.MessaggioStato = h.ArtInt[i].CdInt + " segnato come non associabile";
@@ -105,7 +109,9 @@ void DisAssocia(StatoHome& h) {
         return;
     const int32_t i = h.PCdIntSel;
     const RecArticolo& in = h.ArtInt[i];
+    Decisione decisione(h, "");
     if (in.Stato == "X") {
+        decisione.Descrivi("tolto il segno di non associabile da " + in.CdInt);
         Smarca(h, i);
         AggiornaTotAbbinati(h);
         h.MessaggioStato = in.CdInt + " di nuovo da associare";

@@ -9,6 +9,7 @@
 #include "files/LayoutGriglie.h"
 #include "files/LetturaArchivi.h"
 #include "matching/CaricaArchivi.h"
+#include "matching/Decisioni.h"
 #include "matching/Totali.h"
 
 #include <cerrno>
@@ -127,6 +128,7 @@ void LeggiArchivi(StatoHome& h) {
     }
 
     ++h.Apertura;
+    DimenticaDecisioni(h);
     h.FileInt = fileInt;
     h.FileProd = fileProd;
     h.FileOut = fileOut;

@@ -1,0 +1,98 @@
+#include "matching/Decisioni.h"
+
+#include "data/Abbinamento.h"
+#include "data/StatoHome.h"
+#include "matching/Totali.h"
+
+namespace zelvano {
+
+Decisione::Decisione(StatoHome& h, std::string descrizione) : h_(h) {
+    Registro& reg = h_.Decisioni;
+    if (reg.inCorso)
+        return;
+    propria_ = true;
+    reg.inCorso.emplace();
+    reg.inCorso->descrizione = std::move(descrizione);
+    reg.inCorso->associatiPrima = h_.NumAssociati;
+    reg.inCorso->marcatiPrima = h_.NumNonAssociabili;
+    reg.notatiInt.assign(reg.notatiInt.size(), 0);
+    reg.notatiProd.assign(reg.notatiProd.size(), 0);
+}
+
+void Decisione::Descrivi(std::string descrizione) {
+    if (propria_)
+        h_.Decisioni.inCorso->descrizione = std::move(descrizione);
+}
+
+Decisione::~Decisione() {
+    if (!propria_)
+        return;
+    Registro& reg = h_.Decisioni;
+    PassoRegistro passo = std::move(*reg.inCorso);
+    reg.inCorso.reset();
+    std::erase_if(passo.cambi, [this](CambioRecord& c) {
+        c.dopo = c.input ? ImprontaInt(h_, c.indice) : ImprontaProd(h_, c.indice);
+        return c.dopo == c.prima;
+    });
+    if (passo.cambi.empty())
+        return;
+    passo.associatiDopo = h_.NumAssociati;
+    passo.marcatiDopo = h_.NumNonAssociabili;
+    // A state saved further along the undone decisions can no longer come back.
+    if (reg.salvatiA > static_cast<int64_t>(reg.annullabili.size()))
+        reg.salvatiA = -1;
+    reg.ripetibili.clear();
+    reg.annullabili.push_back(std::move(passo));
+}
+
+namespace {
+void Applica(StatoHome& h, const PassoRegistro& passo, bool indietro) {
+    if (indietro) {
+        for (auto it = passo.cambi.rbegin(); it != passo.cambi.rend(); ++it)
+            Ripristina(h, it->input, it->indice, it->prima);
+        h.NumAssociati = passo.associatiPrima;
+        h.NumNonAssociabili = passo.marcatiPrima;
+    } else {
+        for (const CambioRecord& c : passo.cambi)
+            Ripristina(h, c.input, c.indice, c.dopo);
+        h.NumAssociati = passo.associatiDopo;
+        h.NumNonAssociabili = passo.marcatiDopo;
+    }
+    const Registro& reg = h.Decisioni;
+    h.DatiModificati = static_cast<int64_t>(reg.annullabili.size()) != reg.salvatiA;
+    AggiornaTotAbbinati(h);
+}
+} // namespace
+
+void AnnullaDecisione(StatoHome& h) {
+    Registro& reg = h.Decisioni;
+    if (reg.annullabili.empty()) {
+        h.MessaggioStato = "Nessuna decisione da annullare";
+        return;
+    }
+    reg.ripetibili.push_back(std::move(reg.annullabili.back()));
+    reg.annullabili.pop_back();
+    Applica(h, reg.ripetibili.back(), true);
+    h.MessaggioStato = "Annullato: " + reg.ripetibili.back().descrizione;
+}
+
+void RipetiDecisione(StatoHome& h) {
+    Registro& reg = h.Decisioni;
+    if (reg.ripetibili.empty()) {
+        h.MessaggioStato = "Nessuna decisione da ripetere";
+        return;
+    }
+    reg.annullabili.push_back(std::move(reg.ripetibili.back()));
+    reg.ripetibili.pop_back();
+    Applica(h, reg.annullabili.back(), false);
+    h.MessaggioStato = "Ripetuto: " + reg.annullabili.back().descrizione;
+}
+
+void DimenticaDecisioni(StatoHome& h) {
+    Registro& reg = h.Decisioni;
+    reg.annullabili.clear();
+    reg.ripetibili.clear();
+    reg.salvatiA = 0;
+}
+
+} // namespace zelvano
