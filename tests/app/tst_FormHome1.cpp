@@ -310,6 +310,36 @@ class ProvaFormHome1 : public QObject {
         QTRY_VERIFY(!QToolTip::isVisible()); // Qt lets a tooltip fade out
     }
 
+    // Ctrl+Z takes the last decision back and Ctrl+Y makes it again, from the grids; in a
+    // filter box Ctrl+Z undoes the typing and leaves the decisions alone.
+    void annullaERipeti() {
+        Apri(); // I002 chosen, K300 and K301 shown
+        zelvano::StatoHome& h = w->Stato();
+        QTableView* g2 = Grd2();
+        g2->setFocus(Qt::TabFocusReason); // K300
+        QTest::keyClick(g2, Qt::Key_F3);
+        QCOMPARE(Colonna(grd1(), g1CdProd2).at(1), QStringLiteral("K300"));
+        QTest::keyClick(g2, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Colonna(grd1(), g1CdProd2).at(1), QString());
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Annullato: associazione di I002 a K300"));
+        QCOMPARE(w->Modifiche()->text(), QStringLiteral("Nessuna modifica da salvare"));
+        QCOMPARE(w->lblFileint(6)->text(), QStringLiteral("2"));
+
+        auto* codice = w->findChild<QLineEdit*>("TxtCod");
+        codice->setFocus(Qt::TabFocusReason);
+        codice->end(false);
+        QTest::keyClicks(codice, QStringLiteral("0"));
+        QCOMPARE(codice->text(), QStringLiteral("K30"));
+        QTest::keyClick(codice, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(codice->text(), QStringLiteral("K3"));
+        QCOMPARE(h.Decisioni.ripetibili.size(), std::size_t{1});
+
+        QTest::keyClick(g2, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Colonna(grd1(), g1CdProd2).at(1), QStringLiteral("K300"));
+        QCOMPARE(w->Modifiche()->text(), QStringLiteral("Modifiche non salvate"));
+    }
+
     void filtriDigitati() {
         Apri(); // the code box holds I002's "K3"
         auto* descrizione = w->findChild<QLineEdit*>("txtDescr");
