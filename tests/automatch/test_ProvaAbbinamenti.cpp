@@ -20,13 +20,6 @@
 namespace zelvano::test {
 namespace {
 
-std::string Unisci(const std::vector<std::string>& righe) {
-    std::string testo;
-    for (const std::string& r : righe)
-        testo += r + "\r\n";
-    return testo;
-}
-
 // Catalogue lines with only a code, line k holding codici[k - 1].
 std::vector<std::string> Catalogo(const std::vector<std::string>& codici) {
     std::vector<std::string> righe;

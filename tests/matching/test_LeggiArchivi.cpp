@@ -165,13 +165,9 @@ TEST(LeggiArchivi, OpensFilesLikeTheExamples) {
         righeProd.push_back(test::RigaProd(codice, "FER", "ARTICOLO"));
     test::Banco b(Input, Catalogo);
     test::CartellaTemporanea altra;
-    std::string testoInt, testoProd;
-    for (const std::string& r : righeInt)
-        testoInt += r + "\r\n";
-    for (const std::string& r : righeProd)
-        testoProd += r + "\r\n";
-    Dialoghi(b.pf, {altra.Scrivi("articoli.ber", testoInt), altra.Scrivi("catalogo.orv", testoProd),
-                    b.cartella.Percorso("out")});
+    Dialoghi(b.pf,
+             {altra.Scrivi("articoli.ber", test::Unisci(righeInt)),
+              altra.Scrivi("catalogo.orv", test::Unisci(righeProd)), b.cartella.Percorso("out")});
     LeggiArchivi(b.h);
     EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
                   Numero(b.h.RigaGrd1),

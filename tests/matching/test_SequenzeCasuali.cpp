@@ -72,14 +72,23 @@ class PiattaformaCasuale : public FintaPiattaforma {
     std::mt19937& caso_;
 };
 
-std::string Unisci(const std::vector<std::string>& righe) {
-    std::string testo;
-    for (const std::string& r : righe)
-        testo += r + "\r\n";
-    return testo;
-}
+// Files of random codes in a folder of their own, and a window's state over them that the
+// random platform answers for.
+struct Sessione {
+    Sessione(std::mt19937& caso, int righeInt, int righeProd)
+        : pf(caso), fileInt(dir.Scrivi("articoli.ber", Unisci(Codici(caso, righeInt, true)))),
+          fileProd(dir.Scrivi("catalogo.orv", Unisci(Codici(caso, righeProd, false)))) {
+        pf.cartella = dir.Percorso("");
+        CaricaFormHome(h);
+    }
+    static std::vector<std::string> Codici(std::mt19937& caso, int n, bool input);
+    CartellaTemporanea dir;
+    PiattaformaCasuale pf;
+    StatoHome h{pf};
+    std::string fileInt, fileProd;
+};
 
-std::vector<std::string> Codici(std::mt19937& caso, int n, bool input) {
+std::vector<std::string> Sessione::Codici(std::mt19937& caso, int n, bool input) {
     const char* const forme[] = {"AB1", "AB 1", "A.B/1", "K9", "K 9", "", "ZZ", "k9", "Q-1"};
     std::vector<std::string> righe;
     for (int k = 1; k <= n; ++k) {
@@ -95,18 +104,14 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
     for (unsigned seme = 1; seme <= 24; ++seme) {
         SCOPED_TRACE(seme);
         std::mt19937 caso(seme);
-        const auto input = Codici(caso, 25, true);
-        const auto catalogo = Codici(caso, 12, false);
-        CartellaTemporanea dir;
-        PiattaformaCasuale pf(caso);
-        pf.cartella = dir.Percorso("");
-        StatoHome h(pf);
-        CaricaFormHome(h);
+        Sessione s(caso, 25, 12);
+        PiattaformaCasuale& pf = s.pf;
+        StatoHome& h = s.h;
         // Half the openings start from an empty output file: the automatic run goes first.
-        pf.AspettaApriFile("Apri file Database", dir.Scrivi("articoli.ber", Unisci(input)))
-            .AspettaApriFile("Apri file Orvessa", dir.Scrivi("catalogo.orv", Unisci(catalogo)))
+        pf.AspettaApriFile("Apri file Database", s.fileInt)
+            .AspettaApriFile("Apri file Orvessa", s.fileProd)
             .AspettaSalvaFile("Salva il file di output Zelvano",
-                              dir.Scrivi("uscita.txt", seme % 2 ? "" : "\r\n"));
+                              s.dir.Scrivi("uscita.txt", seme % 2 ? "" : "\r\n"));
         LeggiArchivi(h);
         pf.VerificaFine();
         ASSERT_EQ(Violazioni(h), "");
@@ -190,16 +195,11 @@ TEST(SequenzeCasuali, CopiesReplacementsSavesAndReopeningsKeepTheWork) {
     for (unsigned seme = 1; seme <= 16; ++seme) {
         SCOPED_TRACE(seme);
         std::mt19937 caso(seme);
-        const auto input = Codici(caso, 20, true);
-        const auto catalogo = Codici(caso, 10, false);
-        CartellaTemporanea dir;
-        PiattaformaCasuale pf(caso);
-        pf.cartella = dir.Percorso("");
-        StatoHome h(pf);
-        CaricaFormHome(h);
-        const std::string fileInt = dir.Scrivi("articoli.ber", Unisci(input));
-        const std::string fileProd = dir.Scrivi("catalogo.orv", Unisci(catalogo));
-        const std::string fileOut = dir.Scrivi("uscita.txt", "");
+        Sessione s(caso, 20, 10);
+        PiattaformaCasuale& pf = s.pf;
+        StatoHome& h = s.h;
+        const std::string &fileInt = s.fileInt, &fileProd = s.fileProd;
+        const std::string fileOut = s.dir.Scrivi("uscita.txt", "");
         pf.attiva = true;
         pf.percorsi = {fileInt, fileProd, fileOut};
         LeggiArchivi(h);

@@ -9,14 +9,7 @@
 
 namespace zelvano::test {
 
-namespace {
-std::string Unisci(const std::vector<std::string>& righe) {
-    std::string testo;
-    for (const std::string& r : righe)
-        testo += r + "\r\n";
-    return testo;
-}
-} // namespace
+namespace {} // namespace
 
 void SegnalaAGoogleTest(const std::string& problema) {
     ADD_FAILURE() << problema;

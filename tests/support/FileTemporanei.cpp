@@ -35,6 +35,13 @@ std::string CartellaTemporanea::Scrivi(const std::string& nome,
     return p;
 }
 
+std::string Unisci(const std::vector<std::string>& righe) {
+    std::string testo;
+    for (const std::string& r : righe)
+        testo += r + "\r\n";
+    return testo;
+}
+
 std::string LeggiFile(const std::string& percorso) {
     std::ifstream f(percorso, std::ios::binary);
     std::ostringstream s;

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace zelvano::test {
 
@@ -28,6 +29,8 @@ std::string RigaInt(const std::string& cdInt, const std::string& descr, const st
                     const std::string& cdProd);
 std::string RigaProd(const std::string& cdProd, const std::string& lineaProd,
                      const std::string& descr);
+// The lines as a file holds them, CR LF after each.
+std::string Unisci(const std::vector<std::string>& righe);
 // An output file line, CR LF included.
 std::string RigaOut(const std::string& cdProd, const std::string& cdInt, char stato,
                     const std::string& lineaProd = "   ");
