@@ -340,6 +340,29 @@ class ProvaFormHome1 : public QObject {
         QCOMPARE(w->Modifiche()->text(), QStringLiteral("Modifiche non salvate"));
     }
 
+    // Before asking to confirm a replacement, grd1 shows the first changed code, yellow, even
+    // when it lies far below the chosen article.
+    void sostituzioneMostraIlPrimoCodiceCambiato() {
+        std::vector<std::string> righe;
+        for (int k = 1; k <= 40; ++k)
+            righe.push_back(RigaInt("A" + std::to_string(k), "", "", k == 35 ? "K-35" : "Q"));
+        QVERIFY(Scrivi(input, zelvano::test::Unisci(righe)));
+        QVERIFY(Scrivi(uscita, "\r\n"));
+        Apri();
+        QTableView* v = grd1();
+        QVERIFY(v->rowAt(v->viewport()->height() - 1) < 34); // row 35 is out of sight
+        bool visibile = false;
+        pf->allaDomanda = [&](const std::string&) {
+            const QRect riga = v->visualRect(v->model()->index(34, 2));
+            visibile = v->viewport()->rect().contains(riga.center());
+        };
+        pf->AspettaRicerca({true, "-", "", 0})
+            .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::No);
+        QVERIFY(QMetaObject::invokeMethod(w->findChild<QAction*>("mnuSostituisci"), "trigger"));
+        QVERIFY(visibile);
+        QCOMPARE(v->currentIndex().row(), 0); // the chosen article highlighted again
+    }
+
     void filtriDigitati() {
         Apri(); // the code box holds I002's "K3"
         auto* descrizione = w->findChild<QLineEdit*>("txtDescr");

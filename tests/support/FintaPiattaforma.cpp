@@ -103,6 +103,8 @@ void FintaPiattaforma::Messaggio(const std::string& testo) {
 
 Risposta FintaPiattaforma::Domanda(const std::string& testo, bool) {
     messaggi.push_back(testo);
+    if (allaDomanda)
+        allaDomanda(testo);
     return Prossimo(Tipo::Domanda, testo).scelta;
 }
 

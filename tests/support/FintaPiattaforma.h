@@ -35,6 +35,9 @@ class FintaPiattaforma : public Piattaforma {
     void VerificaFine();
     bool CopioneFinito() const { return copione_.empty(); }
 
+    // Called as a question comes up, before it is answered: what the user sees then.
+    std::function<void(const std::string& domanda)> allaDomanda;
+
     std::vector<std::string> problemi;
     std::vector<std::string> messaggi; // every text shown, in order
     // The progress windows shown: their Azione, then each call on the bar, in order
