@@ -20,6 +20,7 @@
 #include "matching/LeggiArchivi.h"
 #include "search/Classifica.h"
 #include "search/IndiceSuggerimenti.h"
+#include "search/ParoleDescrizione.h"
 
 #include <algorithm>
 #include <chrono>
@@ -30,8 +31,9 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include <unistd.h>
@@ -74,6 +76,47 @@ std::vector<std::pair<std::string, std::string>> LeggiVerita(const std::string& 
                        std::string(zelvano::Trim(std::string_view(riga).substr(tab + 1))));
     }
     return v;
+}
+
+// Whether the customer's description fits another article as well as the true one: some
+// article with another code holds every word the customer shares with the true article
+// (whole words, as the catalogue spells them), so the words alone cannot single out the
+// true one. conVero: the catalogue articles bearing the true code.
+bool Ambiguo(const zelvano::IndiceSuggerimenti& indice, const zelvano::StatoHome& h, int32_t i,
+             const std::string& vero, const std::vector<int32_t>& conVero) {
+    std::vector<uint32_t> cliente;
+    zelvano::PerParola(h.ArtInt[i].Descr, [&](std::string_view p, bool) {
+        if (const uint32_t w = indice.Parola(p); w != zelvano::IndiceSuggerimenti::NessunaParola)
+            cliente.push_back(w);
+    });
+    std::sort(cliente.begin(), cliente.end());
+    // The true article that shares most, when several bear the code.
+    std::vector<uint32_t> comuni;
+    for (int32_t j : conVero) {
+        std::vector<uint32_t> c;
+        zelvano::PerParola(h.ArtProd[j].Descr, [&](std::string_view p, bool) {
+            const uint32_t w = indice.Parola(p);
+            if (std::binary_search(cliente.begin(), cliente.end(), w) &&
+                std::find(c.begin(), c.end(), w) == c.end())
+                c.push_back(w);
+        });
+        if (c.size() > comuni.size())
+            comuni = std::move(c);
+    }
+    if (comuni.empty())
+        return true;
+    // Articles holding all of them: the lists are in index order.
+    std::vector<int32_t> tutti(indice.ConParola(comuni[0]).begin(),
+                               indice.ConParola(comuni[0]).end());
+    for (std::size_t k = 1; k < comuni.size(); ++k) {
+        const auto lista = indice.ConParola(comuni[k]);
+        std::vector<int32_t> r;
+        std::set_intersection(tutti.begin(), tutti.end(), lista.begin(), lista.end(),
+                              std::back_inserter(r));
+        tutti = std::move(r);
+    }
+    return std::any_of(tutti.begin(), tutti.end(),
+                       [&](int32_t j) { return h.ArtProd[j].CdProd != vero; });
 }
 
 double Percentile(std::vector<double> v, double p) {
@@ -128,9 +171,9 @@ int main(int argc, char** argv) {
         if (verita.size() != static_cast<std::size_t>(h.NumInt))
             throw std::runtime_error("the truth file has " + std::to_string(verita.size()) +
                                      " lines, the input file " + std::to_string(h.NumInt));
-        std::unordered_set<std::string> codici;
+        std::unordered_map<std::string, std::vector<int32_t>> codici;
         for (int32_t j = 1; j <= h.NumProd; ++j)
-            codici.insert(h.ArtProd[j].CdProd.str());
+            codici[h.ArtProd[j].CdProd.str()].push_back(j);
 
         std::vector<int32_t> daValutare;
         for (int32_t i = 1; i <= h.NumInt; ++i) {
@@ -163,7 +206,8 @@ int main(int argc, char** argv) {
                      static_cast<double>(indice.Byte()) / (1024.0 * 1024.0));
 
         // Hits at 1 and at 5, for articles with a supplier code and for those without.
-        std::size_t primo = 0, cinque = 0, conCodice = 0, primoConCodice = 0, cinqueConCodice = 0;
+        std::size_t primo = 0, cinque = 0, conCodice = 0, primoConCodice = 0, cinqueConCodice = 0,
+                    ambigui = 0;
         long mostrati = 0;
         std::vector<double> tempi;
         tempi.reserve(daValutare.size());
@@ -185,6 +229,8 @@ int main(int argc, char** argv) {
                 ++conCodice;
                 primoConCodice += posto == 0 && !s.empty() ? 1 : 0;
                 cinqueConCodice += posto < s.size() ? 1 : 0;
+            } else if (Ambiguo(indice, h, i, vero, codici.at(vero))) {
+                ++ambigui;
             }
             if (posto != 0 && mostrati < mostra) {
                 ++mostrati;
@@ -205,10 +251,12 @@ int main(int argc, char** argv) {
         const std::size_t senzaCodice = daValutare.size() - conCodice;
         std::fprintf(stderr,
                      "with a supplier code: %zu, at 1 %.1f%%, at 5 %.1f%%\n"
-                     "without: %zu, at 1 %.1f%%, at 5 %.1f%%\n",
+                     "without: %zu, at 1 %.1f%%, at 5 %.1f%%; described as well by another "
+                     "article's words: %zu (%.1f%%)\n",
                      conCodice, quota(primoConCodice, conCodice), quota(cinqueConCodice, conCodice),
                      senzaCodice, quota(primo - primoConCodice, senzaCodice),
-                     quota(cinque - cinqueConCodice, senzaCodice));
+                     quota(cinque - cinqueConCodice, senzaCodice), ambigui,
+                     quota(ambigui, senzaCodice));
         const double n = std::max<double>(1, static_cast<double>(daValutare.size()));
         std::printf("recall@1 %.1f%%\n", 100.0 * static_cast<double>(primo) / n);
         std::printf("recall@5 %.1f%%\n", 100.0 * static_cast<double>(cinque) / n);
