@@ -207,7 +207,7 @@ int main(int argc, char** argv) {
 
         // Hits at 1 and at 5, for articles with a supplier code and for those without.
         std::size_t primo = 0, cinque = 0, conCodice = 0, primoConCodice = 0, cinqueConCodice = 0,
-                    ambigui = 0;
+                    ambigui = 0, primoDistinti = 0;
         long mostrati = 0;
         std::vector<double> tempi;
         tempi.reserve(daValutare.size());
@@ -231,6 +231,8 @@ int main(int argc, char** argv) {
                 cinqueConCodice += posto < s.size() ? 1 : 0;
             } else if (Ambiguo(indice, h, i, vero, codici.at(vero))) {
                 ++ambigui;
+            } else {
+                primoDistinti += posto == 0 && !s.empty() ? 1 : 0;
             }
             if (posto != 0 && mostrati < mostra) {
                 ++mostrati;
@@ -252,11 +254,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "with a supplier code: %zu, at 1 %.1f%%, at 5 %.1f%%\n"
                      "without: %zu, at 1 %.1f%%, at 5 %.1f%%; described as well by another "
-                     "article's words: %zu (%.1f%%)\n",
+                     "article's words: %zu (%.1f%%); the others at 1: %.1f%%\n",
                      conCodice, quota(primoConCodice, conCodice), quota(cinqueConCodice, conCodice),
                      senzaCodice, quota(primo - primoConCodice, senzaCodice),
                      quota(cinque - cinqueConCodice, senzaCodice), ambigui,
-                     quota(ambigui, senzaCodice));
+                     quota(ambigui, senzaCodice), quota(primoDistinti, senzaCodice - ambigui));
         const double n = std::max<double>(1, static_cast<double>(daValutare.size()));
         std::printf("recall@1 %.1f%%\n", 100.0 * static_cast<double>(primo) / n);
         std::printf("recall@5 %.1f%%\n", 100.0 * static_cast<double>(cinque) / n);
