@@ -1,9 +1,13 @@
 #include "GeneraDati.h"
 
+#include "ArticoliRealistici.h"
+#include "Generatore.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -15,165 +19,12 @@ namespace zelvano::bench {
 
 namespace {
 
-// Descriptions are drawn from this vocabulary; a few words carry Windows-1252 bytes (à, €,
-// °) so the readers and the upper-casing meet non-ASCII text.
-constexpr std::array<std::string_view, 48> Vocabolario = {"VITE",
-                                                          "DADO",
-                                                          "RONDELLA",
-                                                          "ACCIAIO",
-                                                          "INOX",
-                                                          "ZINCATO",
-                                                          "M4",
-                                                          "M5",
-                                                          "M6",
-                                                          "M8",
-                                                          "M10",
-                                                          "M12",
-                                                          "10X20",
-                                                          "8X40",
-                                                          "6X30",
-                                                          "12X60",
-                                                          "BULLONE",
-                                                          "TUBO",
-                                                          "RACCORDO",
-                                                          "GOMITO",
-                                                          "90\xB0",
-                                                          "FLANGIA",
-                                                          "GUARNIZIONE",
-                                                          "OTTONE",
-                                                          "RAME",
-                                                          "PVC",
-                                                          "TESTA",
-                                                          "ESAGONALE",
-                                                          "CILINDRICA",
-                                                          "SVASATA",
-                                                          "TASSELLO",
-                                                          "NYLON",
-                                                          "CHIAVE",
-                                                          "PINZA",
-                                                          "FILETTATO",
-                                                          "BARRA",
-                                                          "CERNIERA",
-                                                          "MOLLA",
-                                                          "QUALIT\xE0",
-                                                          "UNIT\xE0",
-                                                          "\x80",
-                                                          "CONF.",
-                                                          "PZ",
-                                                          "DIN933",
-                                                          "UNI5739",
-                                                          "BRUNITO",
-                                                          "AUTOFILETTANTE",
-                                                          "TORX"};
-
 constexpr std::array<std::string_view, 10> Linee = {
     "FERRAMENTA", "IDRAULICA", "ELETTRICO", "BULLONERIA", "UTENSILI",
     "EDILIZIA",   "MINUTERIA", "GIARDINO",  "VERNICI",    ""};
 
 constexpr std::array<std::string_view, 12> LineeProd = {"A01", "A02", "B10", "VIT", "DAD", "RON",
                                                         "TB ", "RC ", "X9",  "Z  ", "M08", "INX"};
-
-// Letters of generated codes: no Q, which only the planted rare codes use.
-constexpr std::string_view Lettere = "ABCDEFGHIJKLMNOPRSTUVWXYZ";
-
-class Generatore {
-  public:
-    explicit Generatore(uint32_t seme) : rng_(seme) {}
-
-    // 0..n-1; mt19937 output is the same everywhere, and the plain modulo keeps it so.
-    uint32_t Tra(uint32_t n) { return static_cast<uint32_t>(rng_() % n); }
-    bool Prob(uint32_t percento) { return Tra(100) < percento; }
-    char Lettera() { return Lettere[Tra(static_cast<uint32_t>(Lettere.size()))]; }
-    char Cifra() { return static_cast<char>('0' + Tra(10)); }
-    std::string Cifre(int n) {
-        std::string s;
-        for (int i = 0; i < n; ++i)
-            s += Cifra();
-        return s;
-    }
-
-    // A catalogue code in one of the shapes suppliers use.
-    std::string CodiceCatalogo() {
-        std::string s;
-        switch (Tra(6)) {
-        case 0: // AB1234
-            s += Lettera();
-            s += Lettera();
-            s += Cifre(4);
-            break;
-        case 1: // X/200.15
-            s += Lettera();
-            s += '/';
-            s += Cifre(3);
-            s += '.';
-            s += Cifre(2);
-            break;
-        case 2: // K 77-3
-            s += Lettera();
-            s += ' ';
-            s += Cifre(2);
-            s += '-';
-            s += Cifre(1);
-            break;
-        case 3: // 12.345.67
-            s += Cifre(2);
-            s += '.';
-            s += Cifre(3);
-            s += '.';
-            s += Cifre(2);
-            break;
-        case 4: // ZN-M8/20
-            s += Lettera();
-            s += Lettera();
-            s += "-M";
-            s += Cifre(1 + static_cast<int>(Tra(2)));
-            s += '/';
-            s += Cifre(2);
-            break;
-        default: // RON12345
-            s += Lettera();
-            s += Lettera();
-            s += Lettera();
-            s += Cifre(5);
-            break;
-        }
-        return s;
-    }
-
-    std::string Descrizione(std::size_t massimo) {
-        std::string s;
-        const uint32_t parole = 2 + Tra(5);
-        for (uint32_t i = 0; i < parole; ++i) {
-            std::string_view p = Vocabolario[Tra(static_cast<uint32_t>(Vocabolario.size()))];
-            if (s.size() + 1 + p.size() > massimo)
-                break;
-            if (!s.empty())
-                s += ' ';
-            s += p;
-        }
-        return s;
-    }
-
-    // The catalogue code as a customer might type it: blanks, slashes and dots added.
-    std::string Decorato(const std::string& codice, std::size_t massimo) {
-        std::string s;
-        if (Prob(5))
-            s += ' ';
-        for (std::size_t i = 0; i < codice.size(); ++i) {
-            if (i > 0 && Prob(15)) {
-                static constexpr std::string_view Separatori = " /.";
-                s += Separatori[Tra(3)];
-            }
-            s += codice[i];
-        }
-        if (s.size() > massimo)
-            return codice;
-        return s;
-    }
-
-  private:
-    std::mt19937 rng_;
-};
 
 std::string Normalizzato(std::string_view codice) {
     std::string s;
@@ -188,6 +39,64 @@ std::string Minuscolo(std::string s) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return s;
+}
+
+// Catalogue codes, distinct once blanks, slashes and dots are gone, except for the
+// deliberate duplicates (about 1%); the rare codes are spread over the whole file. visti
+// gets every code without blanks, slashes and dots.
+std::vector<std::string> CodiciPredefiniti(Generatore& g, int32_t righeProd,
+                                           std::unordered_set<std::string>& visti) {
+    const int32_t rari = std::max<int32_t>(1, static_cast<int32_t>(righeProd / 12500));
+    std::vector<std::string> codici;
+    codici.reserve(static_cast<std::size_t>(righeProd));
+    visti.reserve(static_cast<std::size_t>(righeProd) * 2);
+    for (int32_t i = 0; i < righeProd; ++i) {
+        if (i > 0 && g.Prob(1)) {
+            codici.push_back(codici[g.Tra(static_cast<uint32_t>(codici.size()))]);
+            continue;
+        }
+        if (i % (righeProd / rari) == righeProd / rari / 2) {
+            std::string raro = std::string(CodiceRaro) + g.Cifre(4);
+            while (!visti.insert(raro).second)
+                raro = std::string(CodiceRaro) + g.Cifre(4);
+            codici.push_back(raro);
+            continue;
+        }
+        std::string c = g.CodiceCatalogo();
+        while (!visti.insert(Normalizzato(c)).second)
+            c = g.CodiceCatalogo();
+        codici.push_back(std::move(c));
+    }
+    return codici;
+}
+
+// The supplier code of a plain customer article: about 70% a catalogue code with blanks,
+// slashes or dots added, 8% the same lower-cased, 5% a hyphen more or less, 7% empty, 10%
+// a code the catalogue does not hold.
+std::string CodicePredefinito(Generatore& g, const std::vector<std::string>& codici,
+                              const std::unordered_set<std::string>& visti) {
+    std::string cdProd;
+    const uint32_t caso = g.Tra(100);
+    const std::string& rif = codici[g.Tra(static_cast<uint32_t>(codici.size()))];
+    if (caso < 70) { // the same code once blanks, slashes and dots are gone
+        cdProd = g.Decorato(rif, 30);
+    } else if (caso < 78) { // case differs
+        cdProd = Minuscolo(g.Decorato(rif, 30));
+    } else if (caso < 83) { // a hyphen more or less
+        cdProd = rif;
+        auto p = cdProd.find('-');
+        if (p != std::string::npos)
+            cdProd.erase(p, 1);
+        else
+            cdProd.insert(cdProd.size() / 2, 1, '-');
+    } else if (caso < 90) { // left empty
+        cdProd.clear();
+    } else { // a code the catalogue does not hold
+        do
+            cdProd = g.CodiceCatalogo();
+        while (visti.count(Normalizzato(cdProd)) != 0);
+    }
+    return cdProd;
 }
 
 // The text cut to n bytes or padded with blanks to n.
@@ -245,7 +154,7 @@ class Scrittore {
 } // namespace
 
 FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& cartella,
-                        uint32_t seme) {
+                        uint32_t seme, bool conVerita) {
     Generatore g(seme);
     FileGenerati esito;
     esito.fileInt = cartella + "/" + NomeFileInt;
@@ -253,29 +162,17 @@ FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& 
     esito.righeInt = righeInt;
     esito.righeProd = righeProd;
 
-    // Catalogue codes, distinct once blanks, slashes and dots are gone, except for the
-    // deliberate duplicates (about 1%); the rare codes are spread over the whole file.
-    const int32_t rari = std::max<int32_t>(1, static_cast<int32_t>(righeProd / 12500));
+    // With the truth the catalogue comes in product families and the customer's articles
+    // are drawn from it; without, the files are the plainer ones the other benchmarks were
+    // measured on, byte for byte.
+    ArticoliRealistici realistici(g);
     std::vector<std::string> codici;
-    codici.reserve(static_cast<std::size_t>(righeProd));
     std::unordered_set<std::string> visti;
-    visti.reserve(static_cast<std::size_t>(righeProd) * 2);
-    for (int32_t i = 0; i < righeProd; ++i) {
-        if (i > 0 && g.Prob(1)) {
-            codici.push_back(codici[g.Tra(static_cast<uint32_t>(codici.size()))]);
-            continue;
-        }
-        if (i % (righeProd / rari) == righeProd / rari / 2) {
-            std::string raro = std::string(CodiceRaro) + g.Cifre(4);
-            while (!visti.insert(raro).second)
-                raro = std::string(CodiceRaro) + g.Cifre(4);
-            codici.push_back(raro);
-            continue;
-        }
-        std::string c = g.CodiceCatalogo();
-        while (!visti.insert(Normalizzato(c)).second)
-            c = g.CodiceCatalogo();
-        codici.push_back(std::move(c));
+    if (conVerita) {
+        for (const ArticoloCatalogo& a : realistici.GeneraCatalogo(righeProd))
+            codici.push_back(a.codice);
+    } else {
+        codici = CodiciPredefiniti(g, righeProd, visti);
     }
 
     {
@@ -300,7 +197,10 @@ FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& 
             if (g.Prob(20))
                 resto += " EUR \x80 " + g.Cifre(3) + "," + g.Cifre(2);
             Accoda(riga, resto, 213);
-            Accoda(riga, g.Descrizione(50), 50); // 255-304
+            Accoda(riga,
+                   conVerita ? realistici.Catalogo()[static_cast<std::size_t>(i)].descrizione
+                             : g.Descrizione(50),
+                   50); // 255-304
             // 305+: a short tail of varying length
             const uint32_t coda = g.Tra(17);
             if (coda > 0) {
@@ -314,6 +214,11 @@ FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& 
 
     {
         Scrittore out(esito.fileInt);
+        std::optional<Scrittore> verita;
+        if (conVerita) {
+            esito.fileVerita = cartella + "/" + NomeFileVerita;
+            verita.emplace(esito.fileVerita);
+        }
         std::vector<std::string> interni;
         interni.reserve(static_cast<std::size_t>(righeInt));
         std::string riga;
@@ -330,31 +235,19 @@ FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& 
             interni.push_back(cdInt);
 
             // 83-112: the supplier code as the customer typed it
-            std::string cdProd;
-            const uint32_t caso = g.Tra(100);
-            const std::string& rif = codici[g.Tra(static_cast<uint32_t>(codici.size()))];
-            if (caso < 70) { // the same code once blanks, slashes and dots are gone
-                cdProd = g.Decorato(rif, 30);
-            } else if (caso < 78) { // case differs
-                cdProd = Minuscolo(g.Decorato(rif, 30));
-            } else if (caso < 83) { // a hyphen more or less
-                cdProd = rif;
-                auto p = cdProd.find('-');
-                if (p != std::string::npos)
-                    cdProd.erase(p, 1);
-                else
-                    cdProd.insert(cdProd.size() / 2, 1, '-');
-            } else if (caso < 90) { // left empty
-                cdProd.clear();
-            } else { // a code the catalogue does not hold
-                do
-                    cdProd = g.CodiceCatalogo();
-                while (visti.count(Normalizzato(cdProd)) != 0);
+            std::string cdProd, descr;
+            if (conVerita) {
+                ArticoloCliente a = realistici.Cliente();
+                cdProd = std::move(a.codice);
+                descr = std::move(a.descrizione);
+                verita->Riga(cdInt + "\t" + a.vero);
+            } else {
+                cdProd = CodicePredefinito(g, codici, visti);
             }
 
             riga.clear();
             Accoda(riga, cdInt, 25);                                             // 1-25
-            Accoda(riga, g.Descrizione(45), 45);                                 // 26-70
+            Accoda(riga, conVerita ? descr : g.Descrizione(45), 45);             // 26-70
             Accoda(riga, Linee[g.Tra(static_cast<uint32_t>(Linee.size()))], 12); // 71-82
             Accoda(riga, cdProd, 30);                                            // 83-112
             const uint32_t coda = g.Tra(19);                                     // 113+
@@ -365,6 +258,8 @@ FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& 
             out.Riga(riga);
         }
         esito.byteInt = out.Chiudi();
+        if (verita)
+            verita->Chiudi();
     }
     return esito;
 }

@@ -18,17 +18,24 @@ constexpr const char* CodiceRaro = "QK";
 
 constexpr const char* NomeFileInt = "articoli.ber";
 constexpr const char* NomeFileProd = "catalogo.orv";
+// One line per input line: its internal code, a tab, the catalogue code it really is (empty
+// when the catalogue lacks it).
+constexpr const char* NomeFileVerita = "verita.txt";
 
 struct FileGenerati {
     std::string fileInt, fileProd; // full paths
+    std::string fileVerita;        // empty unless asked for
     uint64_t byteInt = 0, byteProd = 0;
     int32_t righeInt = 0, righeProd = 0;
 };
 
 // Writes NomeFileInt and NomeFileProd into an existing folder; throws std::runtime_error
-// when a file cannot be written.
+// when a file cannot be written. With conVerita the catalogue comes in product families,
+// each input article is a catalogue article as a customer typed it again (see
+// ArticoliRealistici), and NomeFileVerita says which one; without, the plainer files the
+// other benchmarks use, the same bytes as ever.
 FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& cartella,
-                        uint32_t seme = SemePredefinito);
+                        uint32_t seme = SemePredefinito, bool conVerita = false);
 
 // The scale factor read from ZELVANO_BENCH_SCALA (a number in (0, 1], default 1), so a quick
 // run can use smaller files.
