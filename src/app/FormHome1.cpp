@@ -3,6 +3,7 @@
 #include "app/Cp1252Qt.h"
 #include "app/FrmInfo.h"
 #include "app/Icone.h"
+#include "app/PannelloSuggerimenti.h"
 #include "app/PiattaformaQt.h"
 #include "app/VistaGriglia.h"
 
@@ -14,6 +15,7 @@
 #include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
+#include "search/ScegliSuggerimento.h"
 #include "search/Sostituzione.h"
 
 #include <QAction>
@@ -24,8 +26,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -179,6 +183,7 @@ FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
     }
     CreaComandi();
     CreaAnnullamenti();
+    CreaSceltaSuggerimenti();
     CreaMenu();
     CreaBarraStato();
 
@@ -262,6 +267,75 @@ void FormHome1::CreaAnnullamenti() {
     connect(ripeti, &QAction::triggered, this,
             [this] { Esegui([this] { zelvano::RipetiDecisione(h_); }); });
     addActions({annulla, ripeti});
+}
+
+void FormHome1::CreaSceltaSuggerimenti() {
+    timerSuggerimenti_ = new QTimer(this);
+    timerSuggerimenti_->setSingleShot(true);
+    // Long enough for a held-down key to move on first, short enough to feel immediate.
+    timerSuggerimenti_->setInterval(40);
+    connect(timerSuggerimenti_, &QTimer::timeout, this, [this] {
+        if (inComando_)
+            timerSuggerimenti_->start(); // a dialog of a command is up: later
+        else
+            AggiornaSuggerimenti();
+    });
+    for (int k = 1; k <= 9; ++k) {
+        auto* scelta = new QAction(QStringLiteral("Suggerimento %1").arg(k), this);
+        scelta->setObjectName(QStringLiteral("Suggerimento%1").arg(k));
+        scelta->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + k)));
+        connect(scelta, &QAction::triggered, this,
+                [this, k] { Esegui([this, k] { ScegliSuggerito(k - 1); }); });
+        addAction(scelta);
+    }
+}
+
+void FormHome1::AggiornaSuggerimenti() {
+    try {
+        CalcolaSuggerimenti();
+    } catch (const std::exception&) {
+        // A list that cannot be made is simply not shown; the work goes on without it.
+        suggeriti_.clear();
+        suggeritiPer_ = 0;
+        pannelloSuggerimenti_->Svuota();
+    }
+}
+
+void FormHome1::CalcolaSuggerimenti() {
+    const int32_t i = h_.PCdIntSel;
+    if (i < 1 || i > h_.NumInt) {
+        suggeriti_.clear();
+        suggeritiPer_ = 0;
+        pannelloSuggerimenti_->Svuota();
+        return;
+    }
+    if (indice_.Apertura() != h_.Apertura) {
+        // The first list after an opening builds the index: a moment's wait, once.
+        pf_.Occupato(true);
+        try {
+            indice_.Aggiorna(h_);
+        } catch (...) {
+            pf_.Occupato(false);
+            throw;
+        }
+        pf_.Occupato(false);
+    } else {
+        indice_.Aggiorna(h_);
+    }
+    suggeriti_ = zelvano::Classifica(indice_, h_, i);
+    suggeritiPer_ = i;
+    suggeritiApertura_ = h_.Apertura;
+    pannelloSuggerimenti_->Mostra(h_, suggeriti_);
+}
+
+void FormHome1::ScegliSuggerito(int posizione) {
+    // A list still to come, or made for another article, is made now.
+    if (suggeritiPer_ != h_.PCdIntSel || suggeritiApertura_ != h_.Apertura ||
+        timerSuggerimenti_->isActive())
+        CalcolaSuggerimenti();
+    if (posizione < 0 || static_cast<std::size_t>(posizione) >= suggeriti_.size())
+        return;
+    zelvano::ScegliSuggerimento(h_, suggeriti_[static_cast<std::size_t>(posizione)].j);
 }
 
 void FormHome1::CreaMenu() {
@@ -402,7 +476,19 @@ QWidget* FormHome1::CreaFrame2() {
     });
 
     Grd2_ = CreaGriglia("Grd2", h_.Grd2, zelvano::Grd2_Click, zelvano::Grd2_MouseMove);
-    colonna->addWidget(Grd2_, 1);
+    // The suggestions take the room right of Grd2, whose columns keep their widths.
+    pannelloSuggerimenti_ = new PannelloSuggerimenti;
+    connect(pannelloSuggerimenti_, &PannelloSuggerimenti::richiesto, this,
+            [this](int posizione) { Esegui([this, posizione] { ScegliSuggerito(posizione); }); });
+    divisioneGrd2_ = new QSplitter(Qt::Horizontal);
+    divisioneGrd2_->setObjectName(QStringLiteral("divisioneGrd2"));
+    divisioneGrd2_->setChildrenCollapsible(false);
+    divisioneGrd2_->addWidget(Grd2_);
+    divisioneGrd2_->addWidget(pannelloSuggerimenti_);
+    divisioneGrd2_->setStretchFactor(0, 0);
+    divisioneGrd2_->setStretchFactor(1, 1);
+    divisioneGrd2_->installEventFilter(this);
+    colonna->addWidget(divisioneGrd2_, 1);
     return frame;
 }
 
@@ -434,6 +520,8 @@ void FormHome1::Esegui(const std::function<void()>& comando) {
         messaggioStato_->setToolTip(testo);
     }
     SincronizzaDaStato();
+    // Any command may have chosen another article or changed a pair: the list follows.
+    timerSuggerimenti_->start();
 }
 
 void FormHome1::MostraErrore(const std::string& testo) {
@@ -514,6 +602,19 @@ void FormHome1::showEvent(QShowEvent* evento) {
 }
 
 bool FormHome1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == divisioneGrd2_ && evento->type() == QEvent::Resize && !larghezzaSuggerimenti_ &&
+        divisioneGrd2_->width() > 0) {
+        // Grd2 as wide as its columns, the suggestions in the rest; the user may move the
+        // boundary from there.
+        larghezzaSuggerimenti_ = true;
+        int colonne = 2 * Grd2_->frameWidth() + Grd2_->verticalScrollBar()->sizeHint().width();
+        for (int c = 0; c < h_.Grd2.Cols(); ++c)
+            if (!h_.Grd2.ColHidden(c))
+                colonne += Grd2_->columnWidth(c);
+        const int totale = divisioneGrd2_->width() - divisioneGrd2_->handleWidth();
+        const int grd2 = std::min(colonne, totale * 3 / 4);
+        divisioneGrd2_->setSizes({grd2, totale - grd2});
+    }
     if (oggetto == elCorpo_ && evento->type() == QEvent::Resize && !divisioneUtente_) {
         // The input side keeps 19% of the height until the user moves the boundary; from
         // then on the splitter keeps the user's share through every resize.

@@ -5,6 +5,8 @@
 
 #include "app/PiattaformaAnnotata.h"
 #include "data/StatoHome.h"
+#include "search/Classifica.h"
+#include "search/IndiceSuggerimenti.h"
 
 #include <QMainWindow>
 
@@ -13,11 +15,13 @@
 #include <memory>
 #include <string>
 
+class PannelloSuggerimenti;
 class PiattaformaQt;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSplitter;
+class QTimer;
 class QToolBar;
 class VistaGriglia;
 
@@ -41,6 +45,11 @@ class FormHome1 : public QMainWindow {
     // The status bar: what the last command did, and whether there is work to save.
     QLabel* MessaggioStato() const { return messaggioStato_; }
     QLabel* Modifiche() const { return modifiche_; }
+
+    // The suggestions for the chosen input article, ranked now (a choice schedules this for
+    // a moment later, so that moving from article to article stays quick).
+    void AggiornaSuggerimenti();
+    PannelloSuggerimenti* Suggerimenti() const { return pannelloSuggerimenti_; }
     QLabel* lblFileprod(int indice) const { return lblFileprod_.at(indice); }
 
   protected:
@@ -52,6 +61,10 @@ class FormHome1 : public QMainWindow {
   private:
     void CreaComandi();
     void CreaAnnullamenti();
+    void CreaSceltaSuggerimenti();
+    void CalcolaSuggerimenti();
+    // Candidate posizione of the list, made the chosen catalogue article.
+    void ScegliSuggerito(int posizione);
     void CreaMenu();
     void CreaBarraStato();
     QWidget* CreaFrame1();
@@ -82,4 +95,12 @@ class FormHome1 : public QMainWindow {
     VistaGriglia* Grd2_ = nullptr;
     QLabel* messaggioStato_ = nullptr;
     QLabel* modifiche_ = nullptr;
+    QSplitter* divisioneGrd2_ = nullptr;
+    PannelloSuggerimenti* pannelloSuggerimenti_ = nullptr;
+    QTimer* timerSuggerimenti_ = nullptr;
+    zelvano::IndiceSuggerimenti indice_;
+    std::vector<zelvano::Suggerimento> suggeriti_;
+    int32_t suggeritiPer_ = 0;       // the input record the list was ranked for
+    uint64_t suggeritiApertura_ = 0; // and the opening
+    bool larghezzaSuggerimenti_ = false;
 };

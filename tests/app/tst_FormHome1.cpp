@@ -4,6 +4,7 @@
 
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
+#include "app/PannelloSuggerimenti.h"
 #include "matching/Selezione.h"
 #include "matching/Totali.h"
 #include "search/CaricaGrid2.h"
@@ -363,6 +364,43 @@ class ProvaFormHome1 : public QObject {
         QCOMPARE(v->currentIndex().row(), 0); // the chosen article highlighted again
     }
 
+    // The suggestions follow the chosen article; Ctrl+1 takes the best as the catalogue
+    // article, F3 pairs it, Ctrl+Z takes the pair back: two keys for an article.
+    void suggerimentiDaTastiera() {
+        QVERIFY(Scrivi(input, Righe({RigaInt("I001", "RONDELLA PIANA 8X16", "L1", "rw816"),
+                                     RigaInt("I002", "DADO M8", "L1", "ZZ")})));
+        QVERIFY(Scrivi(catalogo, Righe({RigaProd("DX800", "AAA", "DADO ESAGONALE M8 INOX"),
+                                        RigaProd("RW816", "AAB", "RONDELLA PIANA ZINCATA 8X16"),
+                                        RigaProd("RW818", "AAC", "RONDELLA PIANA ZINCATA 8X18")})));
+        QVERIFY(Scrivi(uscita, "\r\n"));
+        Apri(); // I001 chosen: its code differs from the catalogue's by case only
+        w->AggiornaSuggerimenti();
+        const QAbstractItemModel* elenco = w->Suggerimenti()->Vista()->model();
+        QVERIFY(elenco->rowCount() >= 2);
+        QCOMPARE(elenco->index(0, 2).data().toString(), QStringLiteral("RW816"));
+        QCOMPARE(elenco->index(0, 2).data(Qt::UserRole + 1).toString(), QStringLiteral("11000"));
+        QCOMPARE(elenco->index(0, 0).data().toString(), QStringLiteral("1"));
+
+        QTest::keyClick(grd1(), Qt::Key_1, Qt::ControlModifier);
+        zelvano::StatoHome& h = w->Stato();
+        QCOMPARE(h.PCdProdSel, 2);
+        QCOMPARE(Grd2()->currentIndex().row() + 1, h.RigaGrd2);
+        QCOMPARE(w->findChild<QLineEdit*>("TxtCod")->text(), QStringLiteral("RW816"));
+        QTest::keyClick(grd1(), Qt::Key_F3);
+        QCOMPARE(Colonna(grd1(), g1CdProd2).at(0), QStringLiteral("RW816"));
+        w->AggiornaSuggerimenti(); // the list now shows the article taken
+        QCOMPARE(elenco->index(0, 4).data().toString(), QStringLiteral("I001"));
+        QTest::keyClick(grd1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Colonna(grd1(), g1CdProd2).at(0), QString());
+
+        // Return on a row of the list takes that one, as its Ctrl key would.
+        QTableView* vista = w->Suggerimenti()->Vista();
+        vista->setFocus();
+        vista->setCurrentIndex(vista->model()->index(1, 0));
+        QTest::keyClick(vista, Qt::Key_Return);
+        QCOMPARE(h.PCdProdSel, 3);
+    }
+
     void filtriDigitati() {
         Apri(); // the code box holds I002's "K3"
         auto* descrizione = w->findChild<QLineEdit*>("txtDescr");
@@ -446,8 +484,8 @@ class ProvaFormHome1 : public QObject {
                 ++totale;
             }
         }
-        // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y.
-        QCOMPARE(totale, 9 * 8 + 2);
+        // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y; Ctrl+1 ... Ctrl+9.
+        QCOMPARE(totale, 9 * 8 + 2 + 9);
         QCOMPARE(visti.size(), totale);
     }
 
