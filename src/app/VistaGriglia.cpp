@@ -198,6 +198,10 @@ QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers 
     // Home and End go to the first and last article, not to the first and last column.
     if (azione == MoveHome || azione == MoveEnd)
         modificatori |= Qt::ControlModifier;
+    // With no row framed yet Qt would start from the first row whatever the key: End still
+    // means the last one.
+    if (azione == MoveEnd && !currentIndex().isValid() && modello_->rowCount() > 0)
+        return modello_->index(modello_->rowCount() - 1, ColonnaPerRiga());
     return QTableView::moveCursor(azione, modificatori);
 }
 

@@ -106,6 +106,15 @@ class ProvaVistaGriglia : public QObject {
         QCOMPARE(click, (std::vector<int>{3, 6, 4, 4}));
     }
 
+    // End from a grid with no row framed goes to the last row, as from any other row.
+    void fineSenzaRigaCorrente() {
+        g->SetRow(0);
+        QVERIFY(!v->currentIndex().isValid());
+        v->setFocus();
+        QTest::keyClick(v.get(), Qt::Key_End);
+        QCOMPARE(click, std::vector<int>{6});
+    }
+
     void intestazioneVersoIlCore() {
         QHeaderView* h = v->horizontalHeader();
         const QPoint descr(h->sectionViewportPosition(cDescr) + 10, h->height() / 2);
