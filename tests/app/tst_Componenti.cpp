@@ -1,4 +1,5 @@
-// The small Qt pieces: the choice dialog, Windows-1252 text, the single-instance lock.
+// The small Qt pieces: the choice dialog, Windows-1252 text, the single-instance lock, where
+// the layout files go.
 
 #include "AmbienteTest.h"
 
@@ -9,6 +10,9 @@
 #include "app/PiattaformaQt.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -116,6 +120,41 @@ class ProvaComponenti : public QObject {
         QCOMPARE(esito.confermata, true);
         QCOMPARE(esito.trova, std::string("CD"));
         QCOMPARE(esito.sostituisci, std::string("ABZ"));
+    }
+
+    // Run from a build folder the layout files stay beside the program; installed, whoever
+    // runs it and whatever the folder's rights, they go to the user's data folder.
+    void scriveAccantoAlProgramma_data() {
+        QTest::addColumn<QString>("cartella");
+        QTest::addColumn<bool>("solaLettura");
+        QTest::addColumn<bool>("accanto");
+        QTest::newRow("build folder") << "build/src/app" << false << true;
+        QTest::newRow("installed, writable /usr/bin") << "radice/usr/bin" << false << false;
+        QTest::newRow("installed under /usr/local") << "usr/local/bin" << false << false;
+        QTest::newRow("user's own bin") << "home/.local/bin" << false << false;
+        QTest::newRow("read-only folder") << "cd/zelvano" << true << false;
+        QTest::newRow("missing folder") << "" << false << false;
+    }
+    void scriveAccantoAlProgramma() {
+        QFETCH(QString, cartella);
+        QFETCH(bool, solaLettura);
+        QFETCH(bool, accanto);
+        QTemporaryDir radice;
+        QVERIFY(radice.isValid());
+        QString percorso = radice.filePath(QStringLiteral("non-esiste"));
+        if (!cartella.isEmpty()) {
+            percorso = radice.filePath(cartella);
+            QVERIFY(QDir().mkpath(percorso));
+        }
+        if (solaLettura) {
+            QVERIFY(
+                QFile::setPermissions(percorso, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            if (QFileInfo(percorso).isWritable())
+                QSKIP("Run by a user whom no folder's rights stop");
+        }
+        QCOMPARE(PiattaformaQt::ScriveAccantoAlProgramma(percorso), accanto);
+        QFile::setPermissions(percorso, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ExeOwner);
     }
 
     void istanzaUnica() {
