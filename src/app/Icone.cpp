@@ -1,28 +1,17 @@
 #include "app/Icone.h"
 
+#include "app/IconaDisegnata.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
-#include <functional>
-
 namespace {
 
-constexpr int Lato = 32;
+constexpr int Lato = IconaDisegnata::Lato;
 
-QIcon Disegna(const std::function<void(QPainter&)>& disegno) {
-    QIcon icona;
-    for (const int lato : {Lato, Lato * 2}) {
-        QPixmap immagine(lato, lato);
-        immagine.fill(Qt::transparent);
-        QPainter p(&immagine);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(lato / double(Lato), lato / double(Lato));
-        disegno(p);
-        p.end();
-        icona.addPixmap(immagine);
-    }
-    return icona;
+QIcon Disegna(IconaDisegnata::Disegno disegno) {
+    return IconaDisegnata::Icona(std::move(disegno));
 }
 
 const QColor Blu(40, 80, 160);

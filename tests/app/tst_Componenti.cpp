@@ -6,6 +6,7 @@
 #include "app/Cp1252Qt.h"
 #include "app/FRicercaTesto.h"
 #include "app/FrmMsg.h"
+#include "app/Icone.h"
 #include "app/IstanzaUnica.h"
 #include "app/PiattaformaQt.h"
 
@@ -155,6 +156,38 @@ class ProvaComponenti : public QObject {
         QCOMPARE(PiattaformaQt::ScriveAccantoAlProgramma(percorso), accanto);
         QFile::setPermissions(percorso, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                             QFileDevice::ExeOwner);
+    }
+
+    // Each toolbar picture is drawn at the pixel size of the screen's scale, on a clear
+    // background: the corners stay transparent, and the drawing covers some of the rest.
+    void immaginiToolbar_data() {
+        QTest::addColumn<qreal>("scala");
+        QTest::newRow("100%") << 1.0;
+        QTest::newRow("150%") << 1.5;
+        QTest::newRow("200%") << 2.0;
+    }
+    void immaginiToolbar() {
+        QFETCH(qreal, scala);
+        const QHash<QString, QIcon> immagini = ImageList1();
+        QCOMPARE(immagini.size(), 9);
+        for (auto i = immagini.cbegin(); i != immagini.cend(); ++i) {
+            for (const QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled}) {
+                const QImage immagine = i.value()
+                                            .pixmap(QSize(20, 20), scala, modo)
+                                            .toImage()
+                                            .convertToFormat(QImage::Format_ARGB32);
+                const int lato = qRound(20 * scala);
+                QCOMPARE(immagine.size(), QSize(lato, lato));
+                int opachi = 0;
+                for (int y = 0; y < lato; ++y)
+                    for (int x = 0; x < lato; ++x)
+                        opachi += qAlpha(immagine.pixel(x, y)) > 128;
+                QVERIFY2(opachi > lato * lato / 10, qPrintable(i.key()));
+                for (const QPoint angolo : {QPoint(0, 0), QPoint(lato - 1, 0), QPoint(0, lato - 1),
+                                            QPoint(lato - 1, lato - 1)})
+                    QVERIFY2(qAlpha(immagine.pixel(angolo)) == 0, qPrintable(i.key()));
+            }
+        }
     }
 
     void istanzaUnica() {
