@@ -158,6 +158,22 @@ class ProvaComponenti : public QObject {
                                             QFileDevice::ExeOwner);
     }
 
+    // The program carries every size the build drew from its artwork, each one drawn.
+    void iconaProgramma() {
+        const QIcon icona = IconaProgramma();
+        const QList<QSize> lati = icona.availableSizes();
+        for (const int lato : {16, 32, 48, 256}) {
+            QVERIFY2(lati.contains(QSize(lato, lato)), qPrintable(QString::number(lato)));
+            const QImage immagine = icona.pixmap(QSize(lato, lato), 1.0).toImage();
+            QCOMPARE(immagine.size(), QSize(lato, lato));
+            int opachi = 0;
+            for (int y = 0; y < lato; ++y)
+                for (int x = 0; x < lato; ++x)
+                    opachi += qAlpha(immagine.pixel(x, y)) == 255;
+            QVERIFY2(opachi > lato * lato / 2, qPrintable(QString::number(lato)));
+        }
+    }
+
     // Each toolbar picture is drawn at the pixel size of the screen's scale, on a clear
     // background: the corners stay transparent, and the drawing covers some of the rest.
     void immaginiToolbar_data() {
@@ -188,6 +204,13 @@ class ProvaComponenti : public QObject {
                     QVERIFY2(qAlpha(immagine.pixel(angolo)) == 0, qPrintable(i.key()));
             }
         }
+    }
+
+    // On a screen at 200% the about window's picture has twice the pixels, not a stretch.
+    void immagineInformazioniAScala2() {
+        const QPixmap immagine = ImmagineInformazioni(QSize(137, 81), 2.0);
+        QCOMPARE(immagine.size(), QSize(274, 162));
+        QCOMPARE(immagine.deviceIndependentSize(), QSizeF(137, 81));
     }
 
     void istanzaUnica() {
