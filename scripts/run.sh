@@ -7,7 +7,7 @@ sorgente=$(pwd)
 scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target zelvano
-esempi="${XDG_DATA_HOME:-$HOME/.local/share}/zelvano/esempi"
+esempi="${XDG_DATA_HOME:-$HOME/.local/share}/Zelvano/esempi"
 rm -rf "$esempi"
 mkdir -p "$esempi/output"
 cp examples/articoli.ber examples/catalogo.orv "$esempi/"

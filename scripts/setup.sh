@@ -2,7 +2,11 @@
 # Installs the Debian packages the build and the tests need, when any is missing. The
 # package manager's output is kept in a log and shown only when it fails.
 set -euo pipefail
-pacchetti=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev)
+pacchetti=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev
+    librsvg2-bin
+    # The package and its checks: cpack's dependency list, Debian's and the desktop's
+    # validators, and a private X display the installed program is started on.
+    dpkg-dev file lintian desktop-file-utils appstream man-db xvfb xdotool x11-utils)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

@@ -27,7 +27,7 @@ FrmInfo::FrmInfo(const std::string& versione, const std::string& dataRilascio, Q
     immagine->setObjectName(QStringLiteral("Image1"));
     const QRect areaImmagine = Twips(0, 0, 2055, 1215);
     immagine->setGeometry(areaImmagine);
-    immagine->setPixmap(ImmagineInformazioni(areaImmagine.size()));
+    immagine->setPixmap(ImmagineInformazioni(areaImmagine.size(), devicePixelRatioF()));
 
     QFont grassetto(QStringLiteral("Arial"));
     grassetto.setPointSize(9);

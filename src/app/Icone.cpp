@@ -1,28 +1,20 @@
 #include "app/Icone.h"
 
+#include "app/IconaDisegnata.h"
+
+#include <QDirIterator>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
-#include <functional>
+#include <algorithm>
 
 namespace {
 
-constexpr int Lato = 32;
+constexpr int Lato = IconaDisegnata::Lato;
 
-QIcon Disegna(const std::function<void(QPainter&)>& disegno) {
-    QIcon icona;
-    for (const int lato : {Lato, Lato * 2}) {
-        QPixmap immagine(lato, lato);
-        immagine.fill(Qt::transparent);
-        QPainter p(&immagine);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(lato / double(Lato), lato / double(Lato));
-        disegno(p);
-        p.end();
-        icona.addPixmap(immagine);
-    }
-    return icona;
+QIcon Disegna(IconaDisegnata::Disegno disegno) {
+    return IconaDisegnata::Icona(std::move(disegno));
 }
 
 const QColor Blu(40, 80, 160);
@@ -149,36 +141,37 @@ QHash<QString, QIcon> ImageList1() {
 }
 
 QIcon IconaProgramma() {
-    return Disegna([](QPainter& p) {
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.setBrush(QColor(250, 250, 240));
-        p.drawRect(QRectF(3, 2, 15, 20));
-        p.setBrush(QColor(225, 240, 255));
-        p.drawRect(QRectF(14, 10, 15, 20));
-        Catena(p);
-    });
+    // The sizes the build drew from the SVG artwork; the icon picks the nearest.
+    QIcon icona;
+    QDirIterator immagini(QStringLiteral(":/icona"), {QStringLiteral("zelvano-*.png")});
+    while (immagini.hasNext())
+        icona.addFile(immagini.next());
+    return icona;
 }
 
-QPixmap ImmagineInformazioni(QSize dimensione) {
-    QPixmap immagine(dimensione);
+QPixmap ImmagineInformazioni(QSize dimensione, qreal scala) {
+    QPixmap immagine(dimensione * scala);
+    immagine.setDevicePixelRatio(scala);
     immagine.fill(QColor(224, 224, 224));
     QPainter p(&immagine);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     const double w = dimensione.width(), h = dimensione.height();
+    // The shapes take the colours of the program icon: its two lists and the pair.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 80, 160, 200));
+    p.setBrush(QColor(40, 86, 168, 200));
     p.drawEllipse(QRectF(-w * 0.15, h * 0.35, w * 0.6, h * 0.9));
-    p.setBrush(QColor(230, 130, 20, 190));
+    p.setBrush(QColor(224, 128, 26, 190));
     p.drawRect(QRectF(w * 0.55, h * 0.05, w * 0.4, h * 0.4));
-    p.setBrush(QColor(30, 140, 60, 170));
+    p.setBrush(QColor(35, 146, 74, 170));
     QPainterPath triangolo;
     triangolo.moveTo(w * 0.45, h);
     triangolo.lineTo(w, h * 0.5);
     triangolo.lineTo(w, h);
     triangolo.closeSubpath();
     p.drawPath(triangolo);
-    const QPixmap icona = IconaProgramma().pixmap(QSize(64, 64));
     const double lato = std::min(w, h) * 0.7;
+    const QPixmap icona = IconaProgramma().pixmap(QSizeF(lato, lato).toSize(), scala);
     p.drawPixmap(QRectF(w * 0.08, h * 0.12, lato, lato), icona, QRectF(icona.rect()));
     // The name in the room right of the icon, as large as fits.
     const QRectF areaNome(w * 0.08 + lato + 4, 0, w - lato - w * 0.08 - 8, h);

@@ -1,6 +1,6 @@
 #pragma once
-// The program's own pictures, drawn in code: the toolbar's image list by picture key, the
-// program icon and the picture of the about window.
+// The program's own pictures: the toolbar's image list by picture key, drawn in code; the
+// program icon, from the artwork in share/zelvano.svg; the picture of the about window.
 
 #include <QHash>
 #include <QIcon>
@@ -11,5 +11,6 @@
 // "PrecedenteAss", "ProssimoAss", "Precedente", "Successivo".
 QHash<QString, QIcon> ImageList1();
 QIcon IconaProgramma();
-// The about window's picture with its coloured shapes, of the given size in pixels.
-QPixmap ImmagineInformazioni(QSize dimensione);
+// The about window's picture: the program icon and coloured shapes, of the given size in
+// pixels, drawn for a screen of the given scale.
+QPixmap ImmagineInformazioni(QSize dimensione, qreal scala);

@@ -141,13 +141,16 @@ void PiattaformaQt::ElaboraEventi() {
     QCoreApplication::processEvents();
 }
 
+bool PiattaformaQt::ScriveAccantoAlProgramma(const QString& cartellaProgramma) {
+    const QFileInfo cartella(cartellaProgramma);
+    return cartella.fileName() != QStringLiteral("bin") && cartella.isDir() &&
+           cartella.isWritable();
+}
+
 std::string PiattaformaQt::CartellaProgramma() {
-    QString cartella = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(cartella).isWritable()) {
-        // Installed in a system folder: the layout files go to the user's data folder.
-        cartella = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(cartella);
-    }
+    const QString cartella = QCoreApplication::applicationDirPath();
+    if (!ScriveAccantoAlProgramma(cartella))
+        return CartellaDatiUtente();
     return QFile::encodeName(cartella).toStdString();
 }
 

@@ -38,6 +38,11 @@ class PiattaformaQt : public zelvano::Piattaforma {
     // The core's filters ("*.ber,*.txt", "*.txt;") as the dialog's name filters, followed
     // by one that shows every file.
     static QStringList FiltriNomi(const std::string& filtro);
+    // Whether the program keeps its layout files in its own folder: only when that folder
+    // is the user's to write and not a folder of installed programs (one named bin, as
+    // /usr/bin, /usr/local/bin or ~/.local/bin). Otherwise they go to the user's data folder,
+    // so that an installed copy writes nothing among the system's files, even run by root.
+    static bool ScriveAccantoAlProgramma(const QString& cartellaProgramma);
 
   private:
     void PrimaDiMostrare();

@@ -1,6 +1,7 @@
 // Start-up: one copy per user, then the main window until it closes.
 
 #include "app/FormHome1.h"
+#include "app/Icone.h"
 #include "app/IstanzaUnica.h"
 #include "app/Traduzioni.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     int numeroArgomentiQt = 1;
     QApplication app(numeroArgomentiQt, argomentiQt);
     CaricaTraduzioneItaliana(app);
+    // Every window carries the program icon, the refusal of a second copy included.
+    QApplication::setWindowIcon(IconaProgramma());
 
     IstanzaUnica istanza;
     if (!istanza.Acquisisci()) {

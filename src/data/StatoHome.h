@@ -10,6 +10,7 @@
 #include "data/RecArticolo.h"
 #include "data/Registro.h"
 #include "data/Tabelle.h"
+#include "data/Versione.h"
 
 #include <array>
 #include <cstdint>
@@ -43,8 +44,8 @@ struct StatoHome {
     Piattaforma& pf;
 
     std::string NomeProgramma = "Zelvano";
-    std::string VersioneProgramma = "01.00.00";
-    std::string DataRilascio = "15/10/2010";
+    std::string VersioneProgramma = VersioneCompilata;
+    std::string DataRilascio = DataRilascioCompilata;
 
     // Records live at 1..Num; slot 0 is never used.
     std::vector<RecArticolo> ArtInt, ArtProd;

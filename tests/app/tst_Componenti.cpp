@@ -1,14 +1,19 @@
-// The small Qt pieces: the choice dialog, Windows-1252 text, the single-instance lock.
+// The small Qt pieces: the choice dialog, Windows-1252 text, the single-instance lock, where
+// the layout files go.
 
 #include "AmbienteTest.h"
 
 #include "app/Cp1252Qt.h"
 #include "app/FRicercaTesto.h"
 #include "app/FrmMsg.h"
+#include "app/Icone.h"
 #include "app/IstanzaUnica.h"
 #include "app/PiattaformaQt.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -116,6 +121,96 @@ class ProvaComponenti : public QObject {
         QCOMPARE(esito.confermata, true);
         QCOMPARE(esito.trova, std::string("CD"));
         QCOMPARE(esito.sostituisci, std::string("ABZ"));
+    }
+
+    // Run from a build folder the layout files stay beside the program; installed, whoever
+    // runs it and whatever the folder's rights, they go to the user's data folder.
+    void scriveAccantoAlProgramma_data() {
+        QTest::addColumn<QString>("cartella");
+        QTest::addColumn<bool>("solaLettura");
+        QTest::addColumn<bool>("accanto");
+        QTest::newRow("build folder") << "build/src/app" << false << true;
+        QTest::newRow("installed, writable /usr/bin") << "radice/usr/bin" << false << false;
+        QTest::newRow("installed under /usr/local") << "usr/local/bin" << false << false;
+        QTest::newRow("user's own bin") << "home/.local/bin" << false << false;
+        QTest::newRow("read-only folder") << "cd/zelvano" << true << false;
+        QTest::newRow("missing folder") << "" << false << false;
+    }
+    void scriveAccantoAlProgramma() {
+        QFETCH(QString, cartella);
+        QFETCH(bool, solaLettura);
+        QFETCH(bool, accanto);
+        QTemporaryDir radice;
+        QVERIFY(radice.isValid());
+        QString percorso = radice.filePath(QStringLiteral("non-esiste"));
+        if (!cartella.isEmpty()) {
+            percorso = radice.filePath(cartella);
+            QVERIFY(QDir().mkpath(percorso));
+        }
+        if (solaLettura) {
+            QVERIFY(
+                QFile::setPermissions(percorso, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            if (QFileInfo(percorso).isWritable())
+                QSKIP("Run by a user whom no folder's rights stop");
+        }
+        QCOMPARE(PiattaformaQt::ScriveAccantoAlProgramma(percorso), accanto);
+        QFile::setPermissions(percorso, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ExeOwner);
+    }
+
+    // The program carries every size the build drew from its artwork, each one drawn.
+    void iconaProgramma() {
+        const QIcon icona = IconaProgramma();
+        const QList<QSize> lati = icona.availableSizes();
+        for (const int lato : {16, 32, 48, 256}) {
+            QVERIFY2(lati.contains(QSize(lato, lato)), qPrintable(QString::number(lato)));
+            const QImage immagine = icona.pixmap(QSize(lato, lato), 1.0).toImage();
+            QCOMPARE(immagine.size(), QSize(lato, lato));
+            int opachi = 0;
+            for (int y = 0; y < lato; ++y)
+                for (int x = 0; x < lato; ++x)
+                    opachi += qAlpha(immagine.pixel(x, y)) == 255;
+            QVERIFY2(opachi > lato * lato / 2, qPrintable(QString::number(lato)));
+        }
+    }
+
+    // Each toolbar picture is drawn at the pixel size of the screen's scale, on a clear
+    // background: the corners stay transparent, and the drawing covers some of the rest.
+    void immaginiToolbar_data() {
+        QTest::addColumn<qreal>("scala");
+        QTest::newRow("100%") << 1.0;
+        QTest::newRow("150%") << 1.5;
+        QTest::newRow("200%") << 2.0;
+    }
+    void immaginiToolbar() {
+        QFETCH(qreal, scala);
+        const QHash<QString, QIcon> immagini = ImageList1();
+        QCOMPARE(immagini.size(), 9);
+        for (auto i = immagini.cbegin(); i != immagini.cend(); ++i) {
+            for (const QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled}) {
+                const QImage immagine = i.value()
+                                            .pixmap(QSize(20, 20), scala, modo)
+                                            .toImage()
+                                            .convertToFormat(QImage::Format_ARGB32);
+                const int lato = qRound(20 * scala);
+                QCOMPARE(immagine.size(), QSize(lato, lato));
+                int opachi = 0;
+                for (int y = 0; y < lato; ++y)
+                    for (int x = 0; x < lato; ++x)
+                        opachi += qAlpha(immagine.pixel(x, y)) > 128;
+                QVERIFY2(opachi > lato * lato / 10, qPrintable(i.key()));
+                for (const QPoint angolo : {QPoint(0, 0), QPoint(lato - 1, 0), QPoint(0, lato - 1),
+                                            QPoint(lato - 1, lato - 1)})
+                    QVERIFY2(qAlpha(immagine.pixel(angolo)) == 0, qPrintable(i.key()));
+            }
+        }
+    }
+
+    // On a screen at 200% the about window's picture has twice the pixels, not a stretch.
+    void immagineInformazioniAScala2() {
+        const QPixmap immagine = ImmagineInformazioni(QSize(137, 81), 2.0);
+        QCOMPARE(immagine.size(), QSize(274, 162));
+        QCOMPARE(immagine.deviceIndependentSize(), QSizeF(137, 81));
     }
 
     void istanzaUnica() {
