@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
-pacchetti=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
+# clang and libclang-rt-14-dev build the fuzz targets.
+pacchetti=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
