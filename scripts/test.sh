@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: all of them in a normal build, the fuzz targets'
-# corpora replayed in a clang build, then the core tests again under AddressSanitizer and
-# UBSan.
+# Sets up, builds and runs every test: all of them in a normal build (the end-to-end test
+# included), the fuzz targets' corpora replayed in a clang build, then the core tests again
+# under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
