@@ -4,9 +4,12 @@
 set -euo pipefail
 pacchetti=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev
     librsvg2-bin
+    # clang and libclang-rt-14-dev build the fuzz targets.
+    clang libclang-rt-14-dev
     # The package and its checks: cpack's dependency list, Debian's and the desktop's
-    # validators, and a private X display the installed program is started on.
-    dpkg-dev file lintian desktop-file-utils appstream man-db xvfb xdotool x11-utils)
+    # validators; and the private X display the end-to-end test and the installed program
+    # run on.
+    dpkg-dev file lintian desktop-file-utils appstream man-db xvfb xauth xdotool x11-utils)
 mancanti=()
 for p in "${pacchetti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

@@ -1,0 +1,222 @@
+#!/usr/bin/env bash
+# End to end: starts the built program on a private X server, answers its three file
+# dialogs by typing paths, pairs, marks and saves with the function keys, answers the
+# closing question with keys, and compares the output file byte for byte with the 54-byte
+# lines it must hold. Every file lives in a temporary folder; the program runs from a copy
+# there, so its layout files and its single-instance lock are private too.
+#
+# Usage: e2e_Abbinamento.sh <path of the built zelvano>. Exits 77 (skipped) when Xvfb or
+# xdotool is missing; scripts/setup.sh installs them.
+set -euo pipefail
+
+programma=${1:?usage: $0 <zelvano executable>}
+for strumento in Xvfb xdotool; do
+    if ! command -v "$strumento" >/dev/null; then
+        echo "SKIP: $strumento is not installed (scripts/setup.sh installs it)"
+        exit 77
+    fi
+done
+
+attesa=${ZELVANO_E2E_ATTESA:-30} # seconds allowed for any one thing to happen
+cartella=$(mktemp -d "${TMPDIR:-/tmp}/zelvano-e2e.XXXXXX")
+pid_x=""
+pid_z=""
+fine() {
+    local esito=$?
+    set +e
+    if [ -n "$pid_z" ]; then
+        kill "$pid_z" 2>/dev/null
+        wait "$pid_z" 2>/dev/null
+    fi
+    if [ -n "$pid_x" ]; then
+        kill "$pid_x" 2>/dev/null
+        wait "$pid_x" 2>/dev/null
+    fi
+    if [ "$esito" -ne 0 ] && [ -s "$cartella/zelvano.log" ]; then
+        echo "--- program output"
+        cat "$cartella/zelvano.log"
+    fi
+    rm -rf "$cartella"
+    exit "$esito"
+}
+trap fine EXIT
+trap 'exit 143' TERM INT HUP
+fallisci() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Fixtures. I1 and I3 match a catalogue code once blanks, slashes and dots are gone, so the
+# automatic run pairs them with catalogue lines 1 and 3; I2's code only occurs inside the
+# codes of lines 2 and 5, which the catalogue grid shows for it; I4 and I5 match nothing.
+riga_int() { printf '%-25s%-45s%-12s%-30s%s\r\n' "$1" "$2" "" "$3" "FINE"; }
+riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "20101015" "$3"; }
+{
+    riga_int I1 "VITE 6X20" "AB 12"
+    riga_int I2 "DADO M9" "ZZ-9"
+    riga_int I3 "RONDELLA" "XY.7/1"
+    riga_int I4 "MOLLA" "QQ1"
+    riga_int I5 "PERNO" "MM5"
+} >"$cartella/articoli.ber"
+{
+    riga_prod AB12 P01 "VITE TE 6X20"
+    riga_prod ZZ-9B P02 "DADO M9 ALTO"
+    riga_prod XY71 P03 "RONDELLA PIANA"
+    riga_prod QQ-1 P04 "MOLLA A TAZZA"
+    riga_prod ZZ-9C P05 "DADO M9 BASSO"
+} >"$cartella/catalogo.orv"
+cp "$cartella/articoli.ber" "$cartella/articoli.prima"
+cp "$cartella/catalogo.orv" "$cartella/catalogo.prima"
+uscita="$cartella/abbinamenti.txt"
+riga_out() { printf '%-25s%-25s%-1s%-3s\r\n' "$1" "$2" "$3" "$4"; }
+
+# A private X server on a free display, and a private runtime folder for the lock.
+exec 3>"$cartella/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$cartella/xvfb.log" 2>&1 &
+pid_x=$!
+exec 3>&-
+for _ in $(seq $((attesa * 10))); do
+    [ -s "$cartella/display" ] && break
+    sleep 0.1
+done
+[ -s "$cartella/display" ] || fallisci "Xvfb did not start: $(cat "$cartella/xvfb.log")"
+DISPLAY=":$(head -n1 "$cartella/display")"
+export DISPLAY
+mkdir -m 0700 "$cartella/run" "$cartella/bin"
+cp "$programma" "$cartella/bin/zelvano"
+(
+    cd "$cartella"
+    exec env XDG_RUNTIME_DIR="$cartella/run" XDG_CONFIG_HOME="$cartella/config" \
+        XDG_CACHE_HOME="$cartella/cache" XDG_DATA_HOME="$cartella/data" \
+        QT_QPA_PLATFORM=xcb "$cartella/bin/zelvano"
+) >"$cartella/zelvano.log" 2>&1 &
+pid_z=$!
+
+in_vita() {
+    kill -0 "$pid_z" 2>/dev/null
+}
+# The id of the visible window whose title matches, once it is there.
+finestra() {
+    local id
+    for _ in $(seq $((attesa * 10))); do
+        in_vita || fallisci "the program ended while waiting for the window '$1'"
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fallisci "no window titled '$1' within ${attesa}s"
+}
+# Sends keys to the window with that id, focused first (no window manager to do it).
+tasti() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id" key --delay 50 "$@"
+}
+scomparsa() {
+    for _ in $(seq $((attesa * 10))); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Types a path into the file dialog with that title and accepts it. A completion popup can
+# take the first Return: a second one is sent only while the dialog is still up.
+rispondi_file() {
+    local titolo=$1 percorso=$2 id
+    id=$(finestra "$titolo")
+    xdotool windowfocus --sync "$id" type --delay 20 "$percorso"
+    tasti "$id" Return
+    scomparsa "$titolo" && return 0
+    tasti "$id" Return 2>/dev/null || true
+    scomparsa "$titolo" || fallisci "the dialog '$titolo' did not take $percorso"
+}
+# Waits until the file holds exactly the expected bytes; returns 1 when it never does.
+attendi_file() {
+    local file=$1 atteso=$2 secondi=$3
+    for _ in $(seq $((secondi * 10))); do
+        if [ -f "$file" ] && cmp -s "$file" "$atteso"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+confronta() {
+    cmp -s "$1" "$2" && return 0
+    echo "--- expected $3"
+    od -c "$2" | head -40
+    echo "--- got"
+    od -c "$1" | head -40
+    fallisci "$3 differs"
+}
+
+rispondi_file "Apri file Database" "$cartella/articoli.ber"
+rispondi_file "Apri file Orvessa" "$cartella/catalogo.orv"
+rispondi_file "Salva il file di output Zelvano" "$uscita"
+principale=$(finestra "^Zelvano ")
+
+# The automatic run paired I1 and I3. F1 saves; pressed while the opening is still busy it
+# is lost, so it is pressed again until the file shows the run.
+{
+    riga_out AB12 I1 A P01
+    riga_out "" I2 "" ""
+    riga_out XY71 I3 A P03
+    riga_out "" I4 "" ""
+    riga_out "" I5 "" ""
+} >"$cartella/atteso1"
+salvato=""
+for _ in $(seq 10); do
+    tasti "$principale" F1
+    if attendi_file "$uscita" "$cartella/atteso1" 3; then
+        salvato=1
+        break
+    fi
+done
+[ -n "$salvato" ] || confronta "$uscita" "$cartella/atteso1" "the output file after the automatic run"
+
+# The opening chose I2, the first article still to pair, and the catalogue grid shows lines
+# 2 and 5. Focus goes back from the input grid to the catalogue grid, End chooses its last
+# row (line 5), F3 pairs. F7 goes to I4, F5 marks it, F9 goes to I5, F1 saves.
+tasti "$principale" shift+Tab End F3 F7 F5 F9 F1
+{
+    riga_out AB12 I1 A P01
+    riga_out ZZ-9C I2 A P05
+    riga_out XY71 I3 A P03
+    riga_out "" I4 X ""
+    riga_out "" I5 "" ""
+} >"$cartella/atteso2"
+attendi_file "$uscita" "$cartella/atteso2" "$attesa" ||
+    confronta "$uscita" "$cartella/atteso2" "the output file after F3, F5 and F1"
+
+# F5 marks I5 without saving. F2 asks to save: Escape cancels and the window stays; F2
+# again and Return (Yes, the default) saves and closes.
+tasti "$principale" F5 F2
+domanda=$(finestra "^Zelvano$")
+tasti "$domanda" Escape
+scomparsa "^Zelvano$" || fallisci "Escape did not close the question"
+in_vita || fallisci "the program ended although the closing was cancelled"
+tasti "$principale" F2
+domanda=$(finestra "^Zelvano$")
+tasti "$domanda" Return
+for _ in $(seq $((attesa * 10))); do
+    in_vita || break
+    sleep 0.1
+done
+in_vita && fallisci "the program did not end after Yes to the closing question"
+wait "$pid_z" || fallisci "the program ended with status $?"
+pid_z=""
+
+{
+    riga_out AB12 I1 A P01
+    riga_out ZZ-9C I2 A P05
+    riga_out XY71 I3 A P03
+    riga_out "" I4 X ""
+    riga_out "" I5 X ""
+} >"$cartella/atteso3"
+confronta "$uscita" "$cartella/atteso3" "the output file saved at closing"
+confronta "$cartella/articoli.ber" "$cartella/articoli.prima" "the input file"
+confronta "$cartella/catalogo.orv" "$cartella/catalogo.prima" "the catalogue"
+echo "PASS"

@@ -1,0 +1,260 @@
+// The output file read back at the opening, then what a user does: choosing rows in both
+// grids, typing a code, pairing (with every answer to the question and the choice dialog,
+// copies of catalogue lines included), marking, undoing, moving, sorting and saving; then a
+// last save and a second opening of the same files.
+//
+// Both read-backs are held against a plain one, pairs, counters and totals are checked
+// after every step, and every save against plain 54-byte lines. Across the save and the
+// reopening every state comes back to its article, every pair with a catalogue code comes
+// back to a catalogue record with that code, and a second save equals the first in columns
+// 1-51. With catalogue codes unique and never empty the pairs come back to the very same
+// records and the second save equals the first byte for byte; otherwise a pair can move
+// to another record with the same code, or an "A" without a pair take a record without a
+// code, since the output file stores codes, not records.
+//
+// Input (libFuzzer's FuzzedDataProvider): small input and catalogue files drawn from a few
+// codes, an output file of fixed-column lines and raw bytes with every kind of line end,
+// then the operations and the answers.
+
+#include "BancoFuzz.h"
+#include "RiferimentoAbbinamenti.h"
+#include "RiferimentoFile.h"
+#include "Verifica.h"
+#include "support/Invarianti.h"
+
+#include "files/FileOutput.h"
+#include "matching/Associazioni.h"
+#include "matching/Selezione.h"
+#include "search/CaricaGrid2.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+#include <optional>
+#include <set>
+
+using namespace zelvano;
+using namespace zelvano::fuzz;
+
+namespace {
+const char* const CodiciInterni[] = {"I1", "I2", "I3", "i1", "I 1", ""};
+const char* const CodiciFornitore[] = {"K1", "K 1", "K.1", "K2", "", "k1", "K3"};
+const char* const CodiciCatalogo[] = {"K1", "K2", "K3", "", "k1", "K/2"};
+const char* const Linee[] = {"L1", "AB1", "", "x"};
+const char* const Stati[] = {"A", "X", " ", "Z", "a", ""};
+const char* const FiniRiga[] = {"\r\n", "\n", "\r"};
+
+// What every operation may say; anything else (a failed copy, a file error) is a fault.
+const std::set<std::string> Ammessi = {
+    "Selezionare un articolo del gestionale",
+    "Selezionare un articolo Orvessa",
+    "Articolo del gestionale non ancora associato ",
+    "Nessun articolo successivo da associare",
+    "Nessun articolo precedente da associare",
+    "Articolo del gestionale gi\xE0 precedentemente associato , annullare l'associazione "
+    "precedente?",
+};
+
+// The output file of the state, written the plain way.
+std::string UscitaRif(const StatoHome& h) {
+    std::string t;
+    for (int32_t i = 1; i <= h.NumInt; ++i) {
+        const RecArticolo& in = h.ArtInt[i];
+        const RecArticolo* p = in.PCdProd != 0 ? &h.ArtProd[in.PCdProd] : nullptr;
+        t += RigaUscitaRif(p ? p->CdProd.str() : "", in.CdInt.str(), in.Stato.str(),
+                           p ? p->LineaProd.str() : "");
+    }
+    return t;
+}
+
+void Salva(BancoFuzz& b) {
+    Verifica(SalvaArchivio(b.h), "saving succeeds");
+    Verifica(!b.h.DatiModificati, "nothing is left unsaved after a save");
+    Uguali(test::LeggiFile(b.fileOut), UscitaRif(b.h), "the output file has the 54-byte lines");
+}
+
+// The pointer over a cell: the "Associato a" column of a paired row tells the partner's
+// description, every other cell nothing; over the header or outside it stays as it was.
+void Suggerimento(StatoHome& h, bool input, int riga, int col) {
+    Griglia& g = input ? h.grd1 : h.Grd2;
+    const int& rigaPrima = input ? h.tipRiga1 : h.tipRiga2;
+    const int& colPrima = input ? h.tipCol1 : h.tipCol2;
+    std::string atteso = g.ToolTipText();
+    if ((riga != rigaPrima || col != colPrima) && riga >= 1 && riga < g.Rows()) {
+        atteso.clear();
+        const int32_t k = g.Record(riga);
+        if (col >= 0 && col < g.Cols() && g.ColKey(col) == (input ? "CDPROD2" : "CDINT")) {
+            const int32_t partner = input ? h.ArtInt[k].PCdProd : h.ArtProd[k].PCdInt;
+            if (partner != 0)
+                atteso = (input ? h.ArtProd[partner] : h.ArtInt[partner]).Descr.str();
+        }
+    }
+    input ? grd1_MouseMove(h, riga, col) : Grd2_MouseMove(h, riga, col);
+    Uguali(g.ToolTipText(), atteso, "the tooltip over a grid cell");
+}
+
+// Pairs and states read back from these output bytes onto the tables as they were loaded:
+// by the automatic run when the file has no line at all.
+CoppieRif Attese(const std::string& uscita, const std::vector<std::string>& cdInt,
+                 const std::vector<std::string>& codiciInt, const std::vector<std::string>& cdProd,
+                 std::vector<std::string> righeCatalogo) {
+    CoppieRif c(cdInt.size() - 1, cdProd.size() - 1);
+    const std::vector<std::string> righe = RigheRif(uscita);
+    if (righe.empty())
+        ProvaRif(c, codiciInt, righeCatalogo);
+    else
+        RipristinoRif(c, cdInt, cdProd, righe);
+    return c;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
+    FuzzedDataProvider fdp(dati, n);
+    std::string input, catalogo, uscita;
+    std::vector<std::string> cdInt{""}, codiciInt{""}, cdProd{""}, righeCatalogo;
+    for (int k = fdp.ConsumeIntegralInRange(0, 10); k > 0; --k) {
+        cdInt.push_back(fdp.PickValueInArray(CodiciInterni));
+        codiciInt.push_back(fdp.PickValueInArray(CodiciFornitore));
+        input +=
+            test::RigaInt(cdInt.back(), "D" + std::to_string(k), "L", codiciInt.back()) + "\r\n";
+    }
+    for (int k = fdp.ConsumeIntegralInRange(0, 8); k > 0; --k) {
+        cdProd.push_back(fdp.PickValueInArray(CodiciCatalogo));
+        righeCatalogo.push_back(
+            test::RigaProd(cdProd.back(), fdp.PickValueInArray(Linee), "C" + std::to_string(k)));
+        catalogo += righeCatalogo.back() + "\r\n";
+    }
+    for (int k = fdp.ConsumeIntegralInRange(0, 12); k > 0; --k) {
+        std::string riga;
+        if (fdp.ConsumeIntegralInRange(0, 3) == 0) {
+            riga = fdp.ConsumeRandomLengthString(80);
+        } else {
+            riga = RigaUscitaRif(fdp.PickValueInArray(CodiciCatalogo),
+                                 fdp.PickValueInArray(CodiciInterni), fdp.PickValueInArray(Stati),
+                                 fdp.PickValueInArray(Linee));
+            riga.resize(riga.size() - 2);
+        }
+        uscita += riga;
+        if (k > 1 || fdp.ConsumeBool())
+            uscita += fdp.PickValueInArray(FiniRiga);
+    }
+
+    BancoFuzz b;
+    StatoHome& h = b.h;
+    b.Apri(input, catalogo, uscita);
+    Uguali(test::Abbinamenti(h), Attese(uscita, cdInt, codiciInt, cdProd, righeCatalogo).Testo(),
+           "the opening reads the output file back");
+    Uguali(test::Violazioni(h), "", "after the opening");
+    b.pf.messaggi.clear();
+
+    b.pf.risposta = [&](const std::string&) {
+        return fdp.ConsumeBool() ? Risposta::Si : Risposta::No;
+    };
+    b.pf.scelta = [&] {
+        return fdp.PickValueInArray(
+            {EsitoScelta::Annulla, EsitoScelta::Aggiungi, EsitoScelta::Abbandona});
+    };
+    for (int passo = 0; fdp.remaining_bytes() > 0 && passo < 200; ++passo) {
+        const int op = fdp.ConsumeIntegralInRange(0, 12);
+        switch (op) {
+        case 0:
+            if (h.grd1.Rows() > 1) {
+                h.grd1.SetRow(fdp.ConsumeIntegralInRange(1, h.grd1.Rows() - 1));
+                grd1_Click(h);
+            }
+            break;
+        case 1:
+            if (h.Grd2.Rows() > 1) {
+                h.Grd2.SetRow(fdp.ConsumeIntegralInRange(1, h.Grd2.Rows() - 1));
+                Grd2_Click(h);
+            }
+            break;
+        case 2:
+            h.TxtCod = fdp.ConsumeBool() ? "" : fdp.PickValueInArray(CodiciCatalogo);
+            TxtCod_Change(h);
+            break;
+        case 3:
+        case 4:
+            Associa(h);
+            break;
+        case 5:
+            NonAssociabile(h);
+            break;
+        case 6:
+            DisAssocia(h);
+            break;
+        case 7:
+            CercaPrimoDaAbbinare(h);
+            break;
+        case 8:
+            CercaPrecDaAbbinare(h);
+            break;
+        case 9:
+            fdp.ConsumeBool() ? CercaSuccessivo(h) : CercaPrecedente(h);
+            break;
+        case 10: {
+            Griglia& g = fdp.ConsumeBool() ? h.grd1 : h.Grd2;
+            g.OrdinaUtente(fdp.ConsumeIntegralInRange(0, g.Cols() - 1),
+                           fdp.ConsumeBool() ? Griglia::OrdineCrescente
+                                             : Griglia::OrdineDecrescente);
+            break;
+        }
+        case 11:
+            Salva(b);
+            break;
+        default:
+            Suggerimento(h, fdp.ConsumeBool(), fdp.ConsumeIntegralInRange(-1, 12),
+                         fdp.ConsumeIntegralInRange(-1, 8));
+        }
+        const std::string passoFatto =
+            "step " + std::to_string(passo) + ", operation " + std::to_string(op);
+        Uguali(test::Violazioni(h), "", passoFatto);
+        for (const std::string& m : b.pf.messaggi)
+            Verifica(Ammessi.count(m) == 1, "only the expected messages", Visibile(m));
+        b.pf.messaggi.clear();
+    }
+
+    Salva(b);
+    const std::string salvato = test::LeggiFile(b.fileOut);
+    const CoppieRif prima = CoppieRif::Di(h);
+    const int32_t numProd = h.NumProd;
+    std::vector<std::string> codiciProd{""}, righeProd;
+    std::set<std::string> distinti;
+    for (int32_t j = 1; j <= h.NumProd; ++j) {
+        codiciProd.push_back(h.ArtProd[j].CdProd.str());
+        distinti.insert(codiciProd.back());
+    }
+    const bool codiciUnici = distinti.size() == codiciProd.size() - 1 && distinti.count("") == 0;
+    std::vector<std::optional<std::string>> codiceCoppia(cdInt.size());
+    for (std::size_t i = 1; i < cdInt.size(); ++i)
+        if (prima.pcdProd[i] != 0)
+            codiceCoppia[i] = codiciProd[prima.pcdProd[i]];
+
+    b.pf.risposta = nullptr;
+    b.pf.scelta = nullptr;
+    b.Riapri();
+    Verifica(h.NumProd == numProd, "the catalogue file holds every copy made");
+    Uguali(test::Abbinamenti(h),
+           Attese(salvato, cdInt, codiciInt, codiciProd, RigheRif(test::LeggiFile(b.fileProd)))
+               .Testo(),
+           "the reopening reads the saved file back");
+    Uguali(test::Violazioni(h), "", "after the reopening");
+    for (std::size_t i = 1; i < cdInt.size(); ++i) {
+        Uguali(h.ArtInt[i].Stato.str(), prima.stato[i], "every state comes back");
+        if (codiceCoppia[i] && !codiceCoppia[i]->empty()) {
+            const int32_t j = h.ArtInt[i].PCdProd;
+            Verifica(j != 0, "every pair with a catalogue code comes back");
+            Uguali(h.ArtProd[j].CdProd.str(), *codiceCoppia[i], "to a record with that code");
+        }
+    }
+    Salva(b);
+    const std::string risalvato = test::LeggiFile(b.fileOut);
+    const std::vector<std::string> righe1 = RigheRif(salvato), righe2 = RigheRif(risalvato);
+    Verifica(righe1.size() == righe2.size(), "a second save has as many lines");
+    for (std::size_t k = 0; k < righe1.size(); ++k)
+        Uguali(righe2[k].substr(0, 51), righe1[k].substr(0, 51),
+               "a second save keeps columns 1-51 of every line");
+    if (codiciUnici) {
+        Uguali(test::Abbinamenti(h), prima.Testo(), "unique codes: the very same pairs");
+        Uguali(risalvato, salvato, "unique codes: the second save equals the first");
+    }
+    return 0;
+}
