@@ -178,9 +178,10 @@ done
 [ -n "$salvato" ] || confronta "$uscita" "$cartella/atteso1" "the output file after the automatic run"
 
 # The opening chose I2, the first article still to pair, and the catalogue grid shows lines
-# 2 and 5. Focus goes back from the input grid to the catalogue grid, End chooses its last
-# row (line 5), F3 pairs. F7 goes to I4, F5 marks it, F9 goes to I5, F1 saves.
-tasti "$principale" shift+Tab End F3 F7 F5 F9 F1
+# 2 and 5. Tab goes from the input grid through the code box, the description box and the
+# AND/OR choice to the catalogue grid, End chooses its last row (line 5), F3 pairs. F7 goes
+# to I4, F5 marks it, F9 goes to I5, F1 saves.
+tasti "$principale" Tab Tab Tab Tab End F3 F7 F5 F9 F1
 {
     riga_out AB12 I1 A P01
     riga_out ZZ-9C I2 A P05
