@@ -38,6 +38,7 @@ class PiattaformaFuzz : public Piattaforma {
     void Occupato(bool) override {}
     void ElaboraEventi() override {}
     std::string CartellaProgramma() override { return cartella; }
+    std::string CartellaDatiUtente() override { return cartella; }
 
   private:
     std::string Dialogo(const std::string& titolo);

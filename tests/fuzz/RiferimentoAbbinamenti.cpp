@@ -56,7 +56,9 @@ void RipristinoRif(CoppieRif& c, const std::vector<std::string>& cdInt,
         if (i == 0 || !c.stato[i].empty())
             continue;
         std::size_t j = 0;
-        for (std::size_t p = 1; stato == "A" && j == 0 && p < cdProd.size(); ++p)
+        // A blank catalogue code names no catalogue article.
+        for (std::size_t p = 1; stato == "A" && !codProd.empty() && j == 0 && p < cdProd.size();
+             ++p)
             if (cdProd[p] == codProd && c.pcdInt[p] == 0)
                 j = p;
         if (j != 0) {

@@ -31,7 +31,8 @@ struct CoppieRif {
 // (both 1-based, index 0 unused): a line's state goes to the input record of the same
 // number when it bears the line's internal code, otherwise to the first that does; a
 // record restored once keeps that; an "A" takes the first free catalogue record with the
-// line's catalogue code, an "X" marks, any other state is kept without a pair.
+// line's catalogue code (a blank code takes none), an "X" marks, any other state is kept
+// without a pair.
 void RipristinoRif(CoppieRif& c, const std::vector<std::string>& cdInt,
                    const std::vector<std::string>& cdProd, const std::vector<std::string>& righe);
 

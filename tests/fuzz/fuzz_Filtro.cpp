@@ -43,7 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         descrizioni.push_back(fdp.ConsumeRandomLengthString(60));
         h.ArtProd[j].CdProd = codici.back();
         h.ArtProd[j].Descr = descrizioni.back();
-        h.ArtProd[j].PCdInt = fdp.ConsumeIntegralInRange(0, 3);
+        // Pairs point both ways, as every operation that pairs leaves them.
+        const int32_t i = fdp.ConsumeIntegralInRange(0, 3);
+        if (i != 0 && h.ArtInt[i].PCdProd == 0) {
+            h.ArtProd[j].PCdInt = i;
+            h.ArtInt[i].PCdProd = j;
+        }
     }
     h.PCdIntSel = fdp.ConsumeIntegralInRange(0, 3);
 
