@@ -248,20 +248,4 @@ void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, b
         LanciaErroreFile("scrivere", percorso, errore);
 }
 
-void AccodaAFile(const std::string& percorso, std::string_view contenuto) {
-    const int fd = ApriFileNormale(percorso, O_WRONLY | O_APPEND, "scrivere");
-    struct stat st {};
-    const bool misurato = ::fstat(fd, &st) == 0;
-    int errore = ScriviTutto(fd, contenuto);
-    if (errore == 0 && ::fsync(fd) != 0)
-        errore = errno;
-    // Half a line at the end would become a record of its own at the next opening.
-    if (errore != 0 && misurato)
-        (void)!::ftruncate(fd, st.st_size);
-    if (::close(fd) != 0 && errore == 0)
-        errore = errno;
-    if (errore != 0)
-        LanciaErroreFile("scrivere", percorso, errore);
-}
-
 } // namespace zelvano

@@ -26,8 +26,4 @@ void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto,
 // whole name kept, so that it fits NAME_MAX.
 std::string PrefissoTemporanei(const std::string& nome);
 
-// Appends bytes at the end of a file, checking every write, and forces them to disk.
-// Throws ErroreFile.
-void AccodaAFile(const std::string& percorso, std::string_view contenuto);
-
 } // namespace zelvano

@@ -62,30 +62,31 @@ void Applica(StatoHome& h, const PassoRegistro& passo, bool indietro) {
     h.DatiModificati = static_cast<int64_t>(reg.annullabili.size()) != reg.salvatiA;
     AggiornaTotAbbinati(h);
 }
+
+// The last decision of one list goes back or forward and onto the other list.
+void Sposta(StatoHome& h, std::vector<PassoRegistro>& da, std::vector<PassoRegistro>& a,
+            bool indietro, const char* nessuna, const char* fatto) {
+    if (da.empty()) {
+        h.MessaggioStato = nessuna;
+        return;
+    }
+    a.push_back(std::move(da.back()));
+    da.pop_back();
+    Applica(h, a.back(), indietro);
+    h.MessaggioStato = fatto + a.back().descrizione;
+}
 } // namespace
 
 void AnnullaDecisione(StatoHome& h) {
     Registro& reg = h.Decisioni;
-    if (reg.annullabili.empty()) {
-        h.MessaggioStato = "Nessuna decisione da annullare";
-        return;
-    }
-    reg.ripetibili.push_back(std::move(reg.annullabili.back()));
-    reg.annullabili.pop_back();
-    Applica(h, reg.ripetibili.back(), true);
-    h.MessaggioStato = "Annullato: " + reg.ripetibili.back().descrizione;
+    Sposta(h, reg.annullabili, reg.ripetibili, true, "Nessuna decisione da annullare",
+           "Annullato: ");
 }
 
 void RipetiDecisione(StatoHome& h) {
     Registro& reg = h.Decisioni;
-    if (reg.ripetibili.empty()) {
-        h.MessaggioStato = "Nessuna decisione da ripetere";
-        return;
-    }
-    reg.annullabili.push_back(std::move(reg.ripetibili.back()));
-    reg.ripetibili.pop_back();
-    Applica(h, reg.annullabili.back(), false);
-    h.MessaggioStato = "Ripetuto: " + reg.annullabili.back().descrizione;
+    Sposta(h, reg.ripetibili, reg.annullabili, false, "Nessuna decisione da ripetere",
+           "Ripetuto: ");
 }
 
 void DimenticaDecisioni(StatoHome& h) {

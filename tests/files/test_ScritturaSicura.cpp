@@ -202,7 +202,6 @@ TEST(ScriviFileSicuro, RefusesWhatIsNotAPlainFile) {
         EXPECT_EQ(Salva(p, "x"),
                   "Impossibile scrivere il file " + p +
                       ": non \xE8 un file normale (\xE8 una FIFO, un dispositivo o un socket)");
-        EXPECT_THROW(AccodaAFile(p, "x"), ErroreFile);
     }
     EXPECT_EQ(Salva(dir.Percorso(""), "x"),
               "Impossibile scrivere il file " + dir.Percorso("") + ": \xE8 una cartella");
@@ -263,26 +262,6 @@ TEST(ScriviFileSicuro, KilledDuringTheSaveLeavesOldOrNewWhole) {
     EXPECT_EQ(Nomi(dir.Radice()), std::set<std::string>{"abbinamenti.txt"});
     RecordProperty("old", vecchi);
     RecordProperty("new", nuovi);
-}
-
-TEST(AccodaAFile, AppendsExactlyTheBytesGiven) {
-    for (const auto& [prima, aggiunta] :
-         {std::pair{"ab"s, "\r\ncd"s}, {"ab\r\n"s, ""s}, {"\0"s, "\0\x80\xFF\r\n"s}}) {
-        SCOPED_TRACE(prima);
-        test::CartellaTemporanea dir;
-        const std::string p = dir.Scrivi("f.txt", prima);
-        AccodaAFile(p, aggiunta);
-        EXPECT_EQ(test::LeggiFile(p), prima + aggiunta);
-    }
-}
-
-TEST(AccodaAFile, FailingHalfWayCutsTheFileBack) {
-    test::CartellaTemporanea dir;
-    const std::string p = dir.Scrivi("f.txt", "riga\r\n");
-    ImpostaGuastoScrittura(3);
-    EXPECT_THROW(AccodaAFile(p, "copia di una riga\r\n"), ErroreFile);
-    TogliGuastoScrittura();
-    EXPECT_EQ(test::LeggiFile(p), "riga\r\n");
 }
 
 } // namespace
