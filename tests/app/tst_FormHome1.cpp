@@ -43,10 +43,7 @@ using zelvano::test::RigaOut;
 using zelvano::test::RigaProd;
 
 std::string Righe(std::initializer_list<std::string> righe) {
-    std::string testo;
-    for (const std::string& r : righe)
-        testo += r + "\r\n";
-    return testo;
+    return zelvano::test::Unisci(righe);
 }
 
 // The output file pairs I001 with K100 and I003 with R10; I002 ("K3") and I004 are free.
