@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: starts the built program on a private X server, answers its three file
-# dialogs by typing paths, pairs, marks and saves with the function keys, answers the
-# closing question with keys, and compares the output file byte for byte with the 54-byte
+# dialogs by typing paths, pairs, marks and saves with the function keys, pairs an article
+# through its first suggestion and takes the pair back, answers the closing question with
+# keys, and compares the output file byte for byte with the 54-byte
 # lines it must hold. Every file lives in a temporary folder; the program runs from a copy
 # there, so its layout files and its single-instance lock are private too.
 #
@@ -48,7 +49,8 @@ fallisci() {
 
 # Fixtures. I1 and I3 match a catalogue code once blanks, slashes and dots are gone, so the
 # automatic run pairs them with catalogue lines 1 and 3; I2's code only occurs inside the
-# codes of lines 2 and 5, which the catalogue grid shows for it; I4 and I5 match nothing.
+# codes of lines 2 and 5, which the catalogue grid shows for it; I4 and I5 match nothing;
+# I6's code is line 6's in lower case, which the automatic run does not take for it.
 riga_int() { printf '%-25s%-45s%-12s%-30s%s\r\n' "$1" "$2" "" "$3" "FINE"; }
 riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "20101015" "$3"; }
 {
@@ -57,6 +59,7 @@ riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "201
     riga_int I3 "RONDELLA" "XY.7/1"
     riga_int I4 "MOLLA" "QQ1"
     riga_int I5 "PERNO" "MM5"
+    riga_int I6 "SPINA" "mk40"
 } >"$cartella/articoli.ber"
 {
     riga_prod AB12 P01 "VITE TE 6X20"
@@ -64,6 +67,7 @@ riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "201
     riga_prod XY71 P03 "RONDELLA PIANA"
     riga_prod QQ-1 P04 "MOLLA A TAZZA"
     riga_prod ZZ-9C P05 "DADO M9 BASSO"
+    riga_prod MK40 P06 "SPINA ELASTICA"
 } >"$cartella/catalogo.orv"
 cp "$cartella/articoli.ber" "$cartella/articoli.prima"
 cp "$cartella/catalogo.orv" "$cartella/catalogo.prima"
@@ -166,6 +170,7 @@ principale=$(finestra "^Zelvano ")
     riga_out XY71 I3 A P03
     riga_out "" I4 "" ""
     riga_out "" I5 "" ""
+    riga_out "" I6 "" ""
 } >"$cartella/atteso1"
 salvato=""
 for _ in $(seq 10); do
@@ -188,13 +193,32 @@ tasti "$principale" Tab Tab Tab Tab End F3 F7 F5 F9 F1
     riga_out XY71 I3 A P03
     riga_out "" I4 X ""
     riga_out "" I5 "" ""
+    riga_out "" I6 "" ""
 } >"$cartella/atteso2"
 attendi_file "$uscita" "$cartella/atteso2" "$attesa" ||
     confronta "$uscita" "$cartella/atteso2" "the output file after F3, F5 and F1"
 
-# F5 marks I5 without saving. F2 asks to save: Escape cancels and the window stays; F2
-# again and Return (Yes, the default) saves and closes.
-tasti "$principale" F5 F2
+# F7 goes to I6, Ctrl+1 takes its first suggestion (line 6, the same code in upper case) as
+# the catalogue article and F3 pairs them; F1 saves. Ctrl+Z takes the pair back and F1
+# saves the file as it was.
+tasti "$principale" F7 ctrl+1 F3 F1
+{
+    riga_out AB12 I1 A P01
+    riga_out ZZ-9C I2 A P05
+    riga_out XY71 I3 A P03
+    riga_out "" I4 X ""
+    riga_out "" I5 "" ""
+    riga_out MK40 I6 A P06
+} >"$cartella/atteso-suggerimento"
+attendi_file "$uscita" "$cartella/atteso-suggerimento" "$attesa" ||
+    confronta "$uscita" "$cartella/atteso-suggerimento" "the output file after Ctrl+1, F3 and F1"
+tasti "$principale" ctrl+z F1
+attendi_file "$uscita" "$cartella/atteso2" "$attesa" ||
+    confronta "$uscita" "$cartella/atteso2" "the output file after Ctrl+Z and F1"
+
+# F8 goes back to I5 and F5 marks it without saving. F2 asks to save: Escape cancels and
+# the window stays; F2 again and Return (Yes, the default) saves and closes.
+tasti "$principale" F8 F5 F2
 domanda=$(finestra "^Zelvano$")
 tasti "$domanda" Escape
 scomparsa "^Zelvano$" || fallisci "Escape did not close the question"
@@ -216,6 +240,7 @@ pid_z=""
     riga_out XY71 I3 A P03
     riga_out "" I4 X ""
     riga_out "" I5 X ""
+    riga_out "" I6 "" ""
 } >"$cartella/atteso3"
 confronta "$uscita" "$cartella/atteso3" "the output file saved at closing"
 confronta "$cartella/articoli.ber" "$cartella/articoli.prima" "the input file"
