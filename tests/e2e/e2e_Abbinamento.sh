@@ -2,9 +2,9 @@
 # End to end: starts the built program on a private X server, answers its three file
 # dialogs by typing paths, pairs, marks and saves with the function keys, pairs an article
 # through its first suggestion and takes the pair back, answers the closing question with
-# keys, and compares the output file byte for byte with the 54-byte
-# lines it must hold. Every file lives in a temporary folder; the program runs from a copy
-# there, so its layout files and its single-instance lock are private too.
+# keys, and compares the output file byte for byte with the 54-byte lines it must hold.
+# Every file lives in a temporary folder; the program runs from a copy there, so its layout
+# files and its single-instance lock are private too.
 #
 # Usage: e2e_Abbinamento.sh <path of the built zelvano>. Exits 77 (skipped) when Xvfb or
 # xdotool is missing; scripts/setup.sh installs them.
@@ -148,6 +148,11 @@ attendi_file() {
     done
     return 1
 }
+# Waits for the output file to hold the expected bytes, and fails showing both when it never
+# does.
+attendi_uscita() {
+    attendi_file "$uscita" "$1" "$attesa" || confronta "$uscita" "$1" "$2"
+}
 confronta() {
     cmp -s "$1" "$2" && return 0
     echo "--- expected $3"
@@ -195,8 +200,7 @@ tasti "$principale" Tab Tab Tab Tab End F3 F7 F5 F9 F1
     riga_out "" I5 "" ""
     riga_out "" I6 "" ""
 } >"$cartella/atteso2"
-attendi_file "$uscita" "$cartella/atteso2" "$attesa" ||
-    confronta "$uscita" "$cartella/atteso2" "the output file after F3, F5 and F1"
+attendi_uscita "$cartella/atteso2" "the output file after F3, F5 and F1"
 
 # F7 goes to I6, Ctrl+1 takes its first suggestion (line 6, the same code in upper case) as
 # the catalogue article and F3 pairs them; F1 saves. Ctrl+Z takes the pair back and F1
@@ -210,11 +214,9 @@ tasti "$principale" F7 ctrl+1 F3 F1
     riga_out "" I5 "" ""
     riga_out MK40 I6 A P06
 } >"$cartella/atteso-suggerimento"
-attendi_file "$uscita" "$cartella/atteso-suggerimento" "$attesa" ||
-    confronta "$uscita" "$cartella/atteso-suggerimento" "the output file after Ctrl+1, F3 and F1"
+attendi_uscita "$cartella/atteso-suggerimento" "the output file after Ctrl+1, F3 and F1"
 tasti "$principale" ctrl+z F1
-attendi_file "$uscita" "$cartella/atteso2" "$attesa" ||
-    confronta "$uscita" "$cartella/atteso2" "the output file after Ctrl+Z and F1"
+attendi_uscita "$cartella/atteso2" "the output file after Ctrl+Z and F1"
 
 # F8 goes back to I5 and F5 marks it without saving. F2 asks to save: Escape cancels and
 # the window stays; F2 again and Return (Yes, the default) saves and closes.
