@@ -1,5 +1,6 @@
 #include "ArticoliRealistici.h"
 
+#include "DescrizioneCliente.h"
 #include "Generatore.h"
 
 #include <algorithm>
@@ -130,25 +131,6 @@ constexpr std::array<std::string_view, 8> Confezioni = {
 constexpr std::array<std::string_view, 6> Produttori = {"ORV", "ZLV", "KTR", "BRX", "MFL", "TG"};
 constexpr std::array<std::string_view, 5> SeparatoriPrefisso = {"", "-", " ", "/", "."};
 
-// Words customers add to their own descriptions.
-constexpr std::array<std::string_view, 9> ParoleCliente = {
-    "ART.", "NUOVO", "X CANTIERE", "MAG.", "SCAFF.B2", "RIORDINO", "VEDI NOTE", "C/O", "PROMO"};
-
-// How customers shorten the longer words, where habit fixed one way; other long words are
-// cut after a few letters.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 30> Abbreviazioni = {{
-    {"ESAGONALE", "ES."},        {"ACCIAIO", "ACC."},          {"ZINCATO", "ZINC."},
-    {"OTTONE", "OTT."},          {"AUTOBLOCCANTE", "AUTOBL."}, {"RONDELLA", "ROND."},
-    {"RACCORDO", "RACC."},       {"MULTISTRATO", "MULTISTR."}, {"PROFESSIONALE", "PROF."},
-    {"FILETTATA", "FIL."},       {"FILETTATO", "FIL."},        {"CROMATO", "CROM."},
-    {"INTERRUTTORE", "INTERR."}, {"UNIPOLARE", "UNIP."},       {"MULTIPOLARE", "MULTIP."},
-    {"COMBINATA", "COMB."},      {"DINAMOMETRICA", "DINAM."},  {"VALVOLA", "VALV."},
-    {"MANICOTTO", "MANIC."},     {"DERIVAZIONE", "DERIV."},    {"TASSELLO", "TASS."},
-    {"BRUNITO", "BRUN."},        {"NICHELATO", "NICH."},       {"POLIPROPILENE", "PP"},
-    {"CHIAVE", "CH."},           {"PRIGIONIERO", "PRIG."},     {"FLESSIBILE", "FLESS."},
-    {"TRONCHESE", "TRONCH."},    {"SCATOLA", "SCAT."},         {"AUTOFILETTANTE", "AUTOF."},
-}};
-
 constexpr std::string_view Consonanti = "BCDFGLMNPRSTVZ";
 constexpr std::string_view Vocali = "AEIOU";
 
@@ -168,18 +150,6 @@ bool Lettera(char c) {
 }
 bool Alfanumerico(char c) {
     return Cifra(c) || Lettera(c);
-}
-
-std::vector<std::string_view> Spezza(std::string_view testo) {
-    std::vector<std::string_view> v;
-    std::size_t i = 0;
-    while (i < testo.size()) {
-        const std::size_t fine = std::min(testo.find(' ', i), testo.size());
-        if (fine > i)
-            v.push_back(testo.substr(i, fine - i));
-        i = fine + 1;
-    }
-    return v;
 }
 
 // The words joined by blanks, as many as fit in massimo bytes.
@@ -227,7 +197,8 @@ ArticoliRealistici::Famiglia ArticoliRealistici::NuovaFamiglia(bool unica) {
     for (int tentativo = 0;; ++tentativo) {
         const Categoria& c = categorie[g_.Tra(static_cast<uint32_t>(categorie.size()))];
         Famiglia f;
-        for (std::string_view p : Spezza(c.tipi[g_.Tra(static_cast<uint32_t>(c.tipi.size()))]))
+        for (std::string_view p :
+             cliente::Spezza(c.tipi[g_.Tra(static_cast<uint32_t>(c.tipi.size()))]))
             f.testa.emplace_back(p);
         // Product lines carry a name of their own; past a few collisions every new family
         // gets one, so the supplier never lists one family twice.
@@ -245,7 +216,7 @@ ArticoliRealistici::Famiglia ArticoliRealistici::NuovaFamiglia(bool unica) {
         for (const GruppoAttributi& a : c.attributi)
             if (g_.Prob(a.percento))
                 for (std::string_view p :
-                     Spezza(a.valori[g_.Tra(static_cast<uint32_t>(a.valori.size()))]))
+                     cliente::Spezza(a.valori[g_.Tra(static_cast<uint32_t>(a.valori.size()))]))
                     f.coda.emplace_back(p);
         if (!c.norme.empty() && g_.Prob(c.percentoNorma))
             f.coda.emplace_back(c.norme[g_.Tra(static_cast<uint32_t>(c.norme.size()))]);
@@ -324,7 +295,7 @@ const std::vector<ArticoloCatalogo>& ArticoliRealistici::GeneraCatalogo(int32_t 
             const std::string_view conf = Confezioni[g_.Tra(Confezioni.size())];
             if (confezione && lunghezza + conf.size() <= 50) {
                 a.parolaConfezione = static_cast<uint8_t>(parole.size());
-                for (std::string_view p : Spezza(conf))
+                for (std::string_view p : cliente::Spezza(conf))
                     parole.emplace_back(p);
             }
             a.descrizione = Unisci(parole, 50);
@@ -332,12 +303,12 @@ const std::vector<ArticoloCatalogo>& ArticoliRealistici::GeneraCatalogo(int32_t 
             // About one article in a hundred is listed twice, in another packing.
             if (g_.Prob(1) && catalogo_.size() < n) {
                 ArticoloCatalogo b = a;
-                auto v = Spezza(a.descrizione);
+                auto v = cliente::Spezza(a.descrizione);
                 std::vector<std::string> w(v.begin(), v.end());
                 if (b.parolaConfezione != ArticoloCatalogo::NessunaParola)
                     w.resize(b.parolaConfezione);
                 b.parolaConfezione = static_cast<uint8_t>(w.size());
-                for (std::string_view p : Spezza(Confezioni[g_.Tra(Confezioni.size())]))
+                for (std::string_view p : cliente::Spezza(Confezioni[g_.Tra(Confezioni.size())]))
                     w.emplace_back(p);
                 b.descrizione = Unisci(w, 50);
                 catalogo_.push_back(std::move(b));
@@ -446,30 +417,34 @@ std::string ArticoliRealistici::CodiceDigitato(const std::string& vero, Differen
 }
 
 std::string ArticoliRealistici::DescrizioneCliente(const ArticoloCatalogo& a) {
-    const auto parole = Spezza(a.descrizione);
+    const auto parole = cliente::Spezza(a.descrizione);
     std::vector<std::string> v;
     std::size_t misura = std::string::npos;
     for (std::size_t k = 0; k < parole.size(); ++k) {
         if (a.parolaConfezione != ArticoloCatalogo::NessunaParola && k >= a.parolaConfezione) {
-            if (g_.Prob(80))
+            if (g_.Prob(cliente::TroncaConfezione))
                 break; // the packing is rarely copied
         }
         const bool eMisura = k == a.parolaMisura;
-        const uint32_t lascia = k == 0 ? 5 : eMisura ? 15 : 25;
+        const uint32_t lascia = k == 0    ? cliente::LasciaTipo
+                                : eMisura ? cliente::LasciaMisura
+                                          : cliente::LasciaParola;
         if (g_.Prob(lascia))
             continue;
         std::string p(parole[k]);
         // Long words get shortened.
-        const bool soloLettere =
-            std::all_of(p.begin(), p.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        if (soloLettere && p.size() >= 6 && g_.Prob(30)) {
-            const auto it = std::find_if(Abbreviazioni.begin(), Abbreviazioni.end(),
-                                         [&](const auto& x) { return x.first == p; });
-            if (it != Abbreviazioni.end())
+        const bool soloLettere = cliente::SoloLettere(p);
+        if (soloLettere && p.size() >= cliente::MinAbbreviata && g_.Prob(cliente::Abbrevia)) {
+            const auto it =
+                std::find_if(cliente::Abbreviazioni.begin(), cliente::Abbreviazioni.end(),
+                             [&](const auto& x) { return x.first == p; });
+            if (it != cliente::Abbreviazioni.end())
                 p = it->second;
             else
-                p = p.substr(0, 3 + g_.Tra(3)) + ".";
-        } else if (soloLettere && p.size() >= 5 && g_.Prob(8)) {
+                p = p.substr(0, cliente::MinTaglio +
+                                    g_.Tra(cliente::MaxTaglio - cliente::MinTaglio + 1)) +
+                    ".";
+        } else if (soloLettere && p.size() >= cliente::MinRefuso && g_.Prob(cliente::Refuso)) {
             // A slip: two letters swapped or one dropped.
             const std::size_t k2 = 1 + g_.Tra(static_cast<uint32_t>(p.size() - 2));
             if (g_.Prob(50))
@@ -484,23 +459,23 @@ std::string ArticoliRealistici::DescrizioneCliente(const ArticoloCatalogo& a) {
     if (v.empty())
         v.emplace_back(parole.front());
     // The size often goes first; now and then two words trade places.
-    if (misura != std::string::npos && misura > 0 && g_.Prob(20)) {
+    if (misura != std::string::npos && misura > 0 && g_.Prob(cliente::MisuraPrima)) {
         std::string m = std::move(v[misura]);
         v.erase(v.begin() + static_cast<std::ptrdiff_t>(misura));
         v.insert(v.begin(), std::move(m));
-    } else if (v.size() >= 2 && g_.Prob(10)) {
+    } else if (v.size() >= 2 && g_.Prob(cliente::ScambioParole)) {
         const std::size_t k = g_.Tra(static_cast<uint32_t>(v.size() - 1));
         std::swap(v[k], v[k + 1]);
     }
-    if (g_.Prob(10)) {
-        std::string p(ParoleCliente[g_.Tra(ParoleCliente.size())]);
+    if (g_.Prob(cliente::ParolaPropria)) {
+        std::string p(cliente::ParoleCliente[g_.Tra(cliente::ParoleCliente.size())]);
         if (g_.Prob(50))
             v.insert(v.begin(), std::move(p));
         else
             v.push_back(std::move(p));
     }
-    std::string s = Unisci(v, 45);
-    if (g_.Prob(15))
+    std::string s = Unisci(v, cliente::MaxDescrizione);
+    if (g_.Prob(cliente::Minuscole))
         for (char& c : s)
             if (c >= 'A' && c <= 'Z')
                 c = static_cast<char>(c - 'A' + 'a');
