@@ -74,9 +74,11 @@ cp "$cartella/catalogo.orv" "$cartella/catalogo.prima"
 uscita="$cartella/abbinamenti.txt"
 riga_out() { printf '%-25s%-25s%-1s%-3s\r\n' "$1" "$2" "$3" "$4"; }
 
-# A private X server on a free display, and a private runtime folder for the lock.
+# A private X server on a free display, and a private runtime folder for the lock. Without
+# -noreset the server resets whenever its last client leaves (an xdotool call before the
+# program has connected), and a program connecting during the reset fails.
 exec 3>"$cartella/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$cartella/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp >"$cartella/xvfb.log" 2>&1 &
 pid_x=$!
 exec 3>&-
 for _ in $(seq $((attesa * 10))); do

@@ -29,9 +29,10 @@ dpkg-deb -x "$deb" "$t/radice"
 elenco() { (cd "$t/radice" && find . -printf '%M %s %T@ %p\n' | LC_ALL=C sort -k4); }
 prima=$(elenco)
 
-# Xvfb writes its display number once it accepts clients.
+# Xvfb writes its display number once it accepts clients; -noreset keeps it from resetting
+# between one xdotool call and the next.
 mkfifo "$t/schermo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$t/schermo" 2>"$t/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$t/schermo" 2>"$t/xvfb.log" &
 server=$!
 read -r numero <"$t/schermo" || { cat "$t/xvfb.log"; exit 1; }
 export DISPLAY=":$numero"
