@@ -116,8 +116,9 @@ void DisAssocia(StatoHome& h) {
         AggiornaTotAbbinati(h);
         h.MessaggioStato = in.CdInt + " di nuovo da associare";
     } else if (in.PCdProd != 0) {
-        h.MessaggioStato =
-            "Annullata l'associazione di " + in.CdInt + " a " + h.ArtProd[in.PCdProd].CdProd;
+        const std::string coppia = in.CdInt + " a " + h.ArtProd[in.PCdProd].CdProd;
+        decisione.Descrivi("tolta l'associazione di " + coppia);
+        h.MessaggioStato = "Annullata l'associazione di " + coppia;
         AnnullaAssoc(h, i);
     } else {
         h.pf.Messaggio("Articolo del gestionale non ancora associato ");
