@@ -12,7 +12,7 @@ namespace zelvano {
 
 namespace {
 const char* const GiaAssociato =
-    "Articolo del gestionale gi\xE0 precedentemente associato , annullare l'associazione "
+    "Articolo del gestionale gi\xE0 precedentemente associato, annullare l'associazione "
     "precedente?";
 
 // The chosen rows must still show the chosen records: a row number is only good for the

@@ -66,7 +66,7 @@ struct Caso {
     const char* descrizione; // after "Annullato: " and "Ripetuto: "
 };
 
-const char* const GiaAssociato = "Articolo del gestionale gi\xE0 precedentemente associato , "
+const char* const GiaAssociato = "Articolo del gestionale gi\xE0 precedentemente associato, "
                                  "annullare l'associazione precedente?";
 
 TEST(Decisioni, EveryKindOfDecisionIsUndoneAndRedoneExactly) {
