@@ -9,7 +9,9 @@
 # files and its single-instance lock are private too.
 #
 # Usage: e2e_Abbinamento.sh <path of the built zelvano>. Exits 77 (skipped) when Xvfb or
-# xdotool is missing; scripts/setup.sh installs them.
+# xdotool is missing; scripts/setup.sh installs them. With ZELVANO_E2E_SCHERMATA set to a
+# PNG path (and ImageMagick's import at hand) the screen is saved there while the choice
+# dialog is up, as docs/dialogo-scelta.png was.
 set -euo pipefail
 
 programma=${1:?usage: $0 <zelvano executable>}
