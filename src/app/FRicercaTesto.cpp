@@ -1,5 +1,6 @@
 #include "app/FRicercaTesto.h"
 
+#include "app/BloccoAlt.h"
 #include "app/Cp1252Qt.h"
 
 #include <QFrame>
@@ -21,24 +22,37 @@ FRicercaTesto::FRicercaTesto(const std::string& trova, const std::string& sostit
     setMinimumWidth(7665 / 15);
 
     auto* validatore = new ValidatoreCp1252(this);
-    auto* etichettaTrova = new QLabel(QStringLiteral("Trova:"), this);
+    // Alt and the underlined letter reach each control.
+    auto* etichettaTrova = new QLabel(QStringLiteral("&Trova:"), this);
     etichettaTrova->setObjectName(QStringLiteral("Label2"));
     TxtTestoTrova = new QLineEdit(DaCp1252(trova), this);
     TxtTestoTrova->setObjectName(QStringLiteral("TxtTestoTrova"));
     TxtTestoTrova->setValidator(validatore);
-    auto* etichettaSost = new QLabel(QStringLiteral("Sostituisci"), this);
+    etichettaTrova->setBuddy(TxtTestoTrova);
+    auto* etichettaSost = new QLabel(QStringLiteral("&Sostituisci"), this);
     etichettaSost->setObjectName(QStringLiteral("Label1"));
     TxtTestoSost = new QLineEdit(DaCp1252(sostituisci), this);
     TxtTestoSost->setObjectName(QStringLiteral("TxtTestoSost"));
     TxtTestoSost->setValidator(validatore);
+    etichettaSost->setBuddy(TxtTestoSost);
+    BloccoAlt::Proteggi({TxtTestoTrova, TxtTestoSost});
+    // The texts are matched in capitals against the codes as the customer wrote them: say
+    // so, or "rw" finding nothing in a grid full of rw816 looks like a fault.
+    auto* maiuscole =
+        new QLabel(QStringLiteral("Il testo da trovare e quello nuovo diventano maiuscoli; i "
+                                  "codici sono confrontati come sono scritti, quindi le "
+                                  "lettere minuscole di un codice non vengono trovate."),
+                   this);
+    maiuscole->setObjectName(QStringLiteral("LblMaiuscole"));
+    maiuscole->setWordWrap(true);
 
     auto* metodo = new QGroupBox(QStringLiteral("Metodo"), this);
     metodo->setObjectName(QStringLiteral("Frame2"));
-    OptCon = new QRadioButton(QStringLiteral("Contiene"), metodo);
+    OptCon = new QRadioButton(QStringLiteral("&Contiene"), metodo);
     OptCon->setObjectName(QStringLiteral("OptCon"));
-    OptIn = new QRadioButton(QStringLiteral("Inizia"), metodo);
+    OptIn = new QRadioButton(QStringLiteral("&Inizia"), metodo);
     OptIn->setObjectName(QStringLiteral("OptIn"));
-    OptFin = new QRadioButton(QStringLiteral("Finisce"), metodo);
+    OptFin = new QRadioButton(QStringLiteral("&Finisce"), metodo);
     OptFin->setObjectName(QStringLiteral("OptFin"));
     auto* righeMetodo = new QHBoxLayout(metodo);
     righeMetodo->addWidget(OptCon);
@@ -53,13 +67,14 @@ FRicercaTesto::FRicercaTesto(const std::string& trova, const std::string& sostit
     sinistra->addWidget(etichettaSost, 1, 0);
     sinistra->addWidget(TxtTestoSost, 1, 1);
     sinistra->addWidget(metodo, 2, 0, 1, 2);
+    sinistra->addWidget(maiuscole, 3, 0, 1, 2);
 
     auto* comandi = new QFrame(this);
     comandi->setFrameShape(QFrame::StyledPanel);
-    auto* esegui = new QPushButton(QStringLiteral("Esegui"), comandi);
+    auto* esegui = new QPushButton(QStringLiteral("&Esegui"), comandi);
     esegui->setObjectName(QStringLiteral("LblConferma"));
     esegui->setDefault(true);
-    auto* abbandona = new QPushButton(QStringLiteral("Abbandona"), comandi);
+    auto* abbandona = new QPushButton(QStringLiteral("&Abbandona"), comandi);
     abbandona->setObjectName(QStringLiteral("LblAbbandona"));
     abbandona->setAutoDefault(false);
     auto* colonnaComandi = new QVBoxLayout(comandi);

@@ -1,8 +1,10 @@
 #include "app/FormHome1.h"
 
+#include "app/BloccoAlt.h"
 #include "app/Cp1252Qt.h"
 #include "app/FrmInfo.h"
 #include "app/Icone.h"
+#include "app/ImpostazioniFinestra.h"
 #include "app/PannelloSuggerimenti.h"
 #include "app/PiattaformaQt.h"
 #include "app/VistaGriglia.h"
@@ -21,7 +23,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -181,6 +185,11 @@ FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
     } catch (const std::exception& e) {
         MostraErrore(e.what());
     }
+    // Kept where the grid layout files go: this user's data folder once installed.
+    impostazioni_ =
+        std::make_unique<ImpostazioniFinestra>(QFile::decodeName(pf_.CartellaProgramma().c_str()));
+    quotaSopra_ = impostazioni_->Quota(QStringLiteral("elCorpo"));
+    quotaGrd2_ = impostazioni_->Quota(QStringLiteral("divisioneGrd2"));
     CreaComandi();
     CreaAnnullamenti();
     CreaSceltaSuggerimenti();
@@ -197,7 +206,12 @@ FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
     elCorpo_->addWidget(CreaFrame1());
     elCorpo_->addWidget(CreaFrame2());
     elCorpo_->installEventFilter(this);
-    connect(elCorpo_, &QSplitter::splitterMoved, this, [this] { divisioneUtente_ = true; });
+    connect(elCorpo_, &QSplitter::splitterMoved, this, [this] {
+        divisioneUtente_ = true;
+        const QList<int> misure = elCorpo_->sizes();
+        impostazioni_->ImpostaQuota(QStringLiteral("elCorpo"),
+                                    double(misure.value(0)) / (misure.value(0) + misure.value(1)));
+    });
 
     auto* centro = new QWidget;
     auto* margini = new QVBoxLayout(centro);
@@ -242,7 +256,10 @@ void FormHome1::CreaComandi() {
         azione->setShortcutContext(Qt::WindowShortcut);
         addAction(azione);
         tlb1_->addAction(azione);
-        if (v.comando) {
+        if (v.comando == zelvano::Associa) {
+            connect(azione, &QAction::triggered, this,
+                    [this] { Esegui([this] { AssociaEProsegui(); }); });
+        } else if (v.comando) {
             auto* comando = v.comando;
             connect(azione, &QAction::triggered, this,
                     [this, comando] { Esegui([this, comando] { comando(h_); }); });
@@ -251,6 +268,16 @@ void FormHome1::CreaComandi() {
             connect(azione, &QAction::triggered, this, &QWidget::close);
         }
     }
+}
+
+void FormHome1::AssociaEProsegui() {
+    const std::size_t decisioni = h_.Decisioni.annullabili.size();
+    zelvano::Associa(h_);
+    // Only a pair just made moves on: a refusal, "Abbandona" or the pair that was already
+    // there leave the clerk where he is. The next article's catalogue article is his to
+    // choose again.
+    if (successivoDopoF3_->isChecked() && h_.Decisioni.annullabili.size() > decisioni)
+        zelvano::CercaPrimoDaAbbinare(h_);
 }
 
 void FormHome1::CreaAnnullamenti() {
@@ -339,24 +366,35 @@ void FormHome1::ScegliSuggerito(int posizione) {
 }
 
 void FormHome1::CreaMenu() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    // Every entry of File has its letter for Alt; Sostituisci also a key of its own.
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuNuovo = mnuFile->addAction(QStringLiteral("Apri File abbinamenti"));
+    QAction* mnuNuovo = mnuFile->addAction(QStringLiteral("&Apri File abbinamenti"));
     mnuNuovo->setObjectName(QStringLiteral("mnuNuovo"));
     connect(mnuNuovo, &QAction::triggered, this,
             [this] { Esegui([this] { zelvano::LeggiArchivi(h_); }); });
-    QAction* mnuSostituisci = mnuFile->addAction(QStringLiteral("Sostituisci"));
+    QAction* mnuSostituisci = mnuFile->addAction(QStringLiteral("&Sostituisci"));
     mnuSostituisci->setObjectName(QStringLiteral("mnuSostituisci"));
+    mnuSostituisci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(mnuSostituisci, &QAction::triggered, this,
             [this] { Esegui([this] { zelvano::mnuSostituisci_Click(h_); }); });
+    mnuFile->addSeparator();
+    successivoDopoF3_ =
+        mnuFile->addAction(QStringLiteral("dopo F3 &vai al successivo da abbinare"));
+    successivoDopoF3_->setObjectName(QStringLiteral("mnuSuccessivoDopoF3"));
+    successivoDopoF3_->setCheckable(true);
+    successivoDopoF3_->setChecked(impostazioni_->Opzione(QStringLiteral("successivoDopoF3")));
+    connect(successivoDopoF3_, &QAction::toggled, this, [this](bool acceso) {
+        impostazioni_->ImpostaOpzione(QStringLiteral("successivoDopoF3"), acceso);
+    });
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    QAction* mnuEsci = mnuFile->addAction(QStringLiteral("Esci"));
+    QAction* mnuEsci = mnuFile->addAction(QStringLiteral("&Esci"));
     mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
     connect(mnuEsci, &QAction::triggered, this, &QWidget::close);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("?"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuInfo = mnuHelp->addAction(QStringLiteral("Informazioni..."));
+    QAction* mnuInfo = mnuHelp->addAction(QStringLiteral("&Informazioni..."));
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     connect(mnuInfo, &QAction::triggered, this, [this] {
         FrmInfo finestra(h_.VersioneProgramma, h_.DataRilascio, this);
@@ -395,6 +433,12 @@ QWidget* FormHome1::CreaFrame1() {
                                   {10, 11880, true}}));
 
     grd1_ = CreaGriglia("grd1", h_.grd1, zelvano::grd1_Click, zelvano::grd1_MouseMove);
+    // Room for the chosen row with one row above and one below, whatever the split: the
+    // input side never gets smaller than that, even on a 768-pixel screen.
+    grd1_->setMinimumHeight(grd1_->horizontalHeader()->sizeHint().height() +
+                            3 * grd1_->verticalHeader()->defaultSectionSize() +
+                            grd1_->horizontalScrollBar()->sizeHint().height() +
+                            2 * grd1_->frameWidth());
     colonna->addSpacing(6);
     colonna->addWidget(grd1_, 1);
     return frame;
@@ -444,6 +488,7 @@ QWidget* FormHome1::CreaFrame2() {
     cmBAndOr_ = new QComboBox;
     cmBAndOr_->setObjectName(QStringLiteral("cmBAndOr"));
     cmBAndOr_->setFixedWidth(Pixel(1215));
+    BloccoAlt::Proteggi({TxtCod_, txtDescr_});
     filtri->addWidget(TxtCod_);
     filtri->addWidget(txtDescr_);
     filtri->addWidget(cmBAndOr_);
@@ -488,6 +533,11 @@ QWidget* FormHome1::CreaFrame2() {
     divisioneGrd2_->setStretchFactor(0, 0);
     divisioneGrd2_->setStretchFactor(1, 1);
     divisioneGrd2_->installEventFilter(this);
+    connect(divisioneGrd2_, &QSplitter::splitterMoved, this, [this] {
+        const QList<int> misure = divisioneGrd2_->sizes();
+        impostazioni_->ImpostaQuota(QStringLiteral("divisioneGrd2"),
+                                    double(misure.value(0)) / (misure.value(0) + misure.value(1)));
+    });
     colonna->addWidget(divisioneGrd2_, 1);
     return frame;
 }
@@ -607,19 +657,25 @@ bool FormHome1::eventFilter(QObject* oggetto, QEvent* evento) {
         // Grd2 as wide as its columns, the suggestions in the rest; the user may move the
         // boundary from there.
         larghezzaSuggerimenti_ = true;
+        const int totale = divisioneGrd2_->width() - divisioneGrd2_->handleWidth();
+        if (quotaGrd2_ > 0) {
+            const int grd2 = int(totale * quotaGrd2_ + 0.5);
+            divisioneGrd2_->setSizes({grd2, totale - grd2});
+            return QMainWindow::eventFilter(oggetto, evento);
+        }
         int colonne = 2 * Grd2_->frameWidth() + Grd2_->verticalScrollBar()->sizeHint().width();
         for (int c = 0; c < h_.Grd2.Cols(); ++c)
             if (!h_.Grd2.ColHidden(c))
                 colonne += Grd2_->columnWidth(c);
-        const int totale = divisioneGrd2_->width() - divisioneGrd2_->handleWidth();
         const int grd2 = std::min(colonne, totale * 3 / 4);
         divisioneGrd2_->setSizes({grd2, totale - grd2});
     }
     if (oggetto == elCorpo_ && evento->type() == QEvent::Resize && !divisioneUtente_) {
-        // The input side keeps 19% of the height until the user moves the boundary; from
-        // then on the splitter keeps the user's share through every resize.
+        // The input side keeps 19% of the height, or the share the user left it at in an
+        // earlier run, until the user moves the boundary; from then on the splitter keeps
+        // the user's share through every resize.
         const int altezza = elCorpo_->height() - elCorpo_->handleWidth();
-        const int sopra = altezza * 19 / 100;
+        const int sopra = quotaSopra_ > 0 ? int(altezza * quotaSopra_ + 0.5) : altezza * 19 / 100;
         elCorpo_->setSizes({sopra, altezza - sopra});
     }
     return QMainWindow::eventFilter(oggetto, evento);

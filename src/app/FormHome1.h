@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+class ImpostazioniFinestra;
 class PannelloSuggerimenti;
 class PiattaformaQt;
 class QComboBox;
@@ -60,6 +61,8 @@ class FormHome1 : public QMainWindow {
 
   private:
     void CreaComandi();
+    // F3; with the option on, a pair just made moves on to the next article to pair.
+    void AssociaEProsegui();
     void CreaAnnullamenti();
     void CreaSceltaSuggerimenti();
     void CalcolaSuggerimenti();
@@ -103,4 +106,9 @@ class FormHome1 : public QMainWindow {
     int32_t suggeritiPer_ = 0;       // the input record the list was ranked for
     uint64_t suggeritiApertura_ = 0; // and the opening
     bool larghezzaSuggerimenti_ = false;
+
+    std::unique_ptr<ImpostazioniFinestra> impostazioni_;
+    QAction* successivoDopoF3_ = nullptr;
+    // The shares the clerk left the splitters at in an earlier run; negative when none.
+    double quotaSopra_ = -1, quotaGrd2_ = -1;
 };

@@ -37,10 +37,11 @@ FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent) {
         const char* testo;
         zelvano::EsitoScelta esito;
     };
+    // Alt and the underlined letter answer too.
     const Scelta scelte[] = {
-        {"CmdAnnulla", "Annulla associazione precedente", zelvano::EsitoScelta::Annulla},
-        {"CmdAggiungi", "Aggiungi ulteriore associazione", zelvano::EsitoScelta::Aggiungi},
-        {"cmdAbbandona", "Abbandona", zelvano::EsitoScelta::Abbandona},
+        {"CmdAnnulla", "A&nnulla associazione precedente", zelvano::EsitoScelta::Annulla},
+        {"CmdAggiungi", "A&ggiungi ulteriore associazione", zelvano::EsitoScelta::Aggiungi},
+        {"cmdAbbandona", "&Abbandona", zelvano::EsitoScelta::Abbandona},
     };
     // Three tall buttons side by side, as designed (1815 x 735 twips), taller where the
     // font needs more lines.
@@ -50,12 +51,19 @@ FrmMsg::FrmMsg(QWidget* parent) : QDialog(parent) {
         auto* b = new PulsanteACapo(QString::fromLatin1(s.testo), this);
         b->setObjectName(QString::fromLatin1(s.nome));
         b->setFont(carattere);
-        b->setAutoDefault(false);
+        // Return presses the button with the focus, as Space does.
+        b->setAutoDefault(true);
         b->setFixedWidth(Twips(1815));
         b->setFixedHeight(std::max(Twips(735), b->sizeHint().height()));
         pulsanti->addWidget(b);
         const zelvano::EsitoScelta esito = s.esito;
         connect(b, &QPushButton::clicked, this, [this, esito] { Scegli(esito); });
+        // The focus starts on the harmless answer: a Return pressed out of habit must not
+        // cancel another article's pair.
+        if (esito == zelvano::EsitoScelta::Abbandona) {
+            b->setDefault(true);
+            b->setFocus();
+        }
     }
     auto* tutto = new QVBoxLayout(this);
     tutto->setContentsMargins(Twips(120), Twips(120), Twips(120), Twips(120));

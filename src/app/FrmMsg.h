@@ -1,7 +1,8 @@
 #pragma once
 // The choice shown when the catalogue article to pair is already taken: cancel the earlier
 // pair ("ANN"), add a further pair through a copy of the catalogue line ("DUP"), or give up
-// ("ABB"). Closing it any other way gives up too.
+// ("ABB"). Closing it any other way, Escape included, gives up too; the focus starts on
+// giving up.
 
 #include "data/Piattaforma.h"
 

@@ -35,6 +35,7 @@ PannelloSuggerimenti::PannelloSuggerimenti(QWidget* parent)
     vista_->setSelectionMode(QAbstractItemView::SingleSelection);
     vista_->setTabKeyNavigation(false);
     vista_->setWordWrap(false);
+    vista_->setTextElideMode(Qt::ElideMiddle);
     vista_->verticalHeader()->setVisible(false);
     vista_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     vista_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -89,8 +90,13 @@ void PannelloSuggerimenti::Mostra(const zelvano::StatoHome& h,
             associato = DaCp1252(h.ArtInt[static_cast<std::size_t>(p.PCdInt)].CdInt.str());
         // Ctrl+1 ... Ctrl+9 reach the first nine.
         const QString numero = k < 9 ? QString::number(k + 1) : QString();
-        modello_->appendRow(
-            {new QStandardItem(numero), new QStandardItem(QString::number(s.punteggio)), codice,
-             new QStandardItem(DaCp1252(p.Descr.str())), new QStandardItem(associato)});
+        // Descriptions that differ only at the end (06.543.64, 06.543.66) must be told
+        // apart: the column keeps both ends and the tooltip holds the whole text.
+        auto* descrizione = new QStandardItem(DaCp1252(p.Descr.str()));
+        descrizione->setToolTip(descrizione->text());
+        codice->setToolTip(codice->text());
+        modello_->appendRow({new QStandardItem(numero),
+                             new QStandardItem(QString::number(s.punteggio)), codice, descrizione,
+                             new QStandardItem(associato)});
     }
 }

@@ -277,7 +277,14 @@ void VistaGriglia::MostraRiga(int riga) {
         return;
     }
     rigaDaMostrare_ = 0;
-    scrollTo(modello_->index(riga - 1, ColonnaPerRiga()), EnsureVisible);
+    // With its neighbours, so that the clerk sees where the row sits: the one below first,
+    // then the one above, which wins when there is room for the row alone.
+    const int col = ColonnaPerRiga();
+    if (riga < modello_->rowCount())
+        scrollTo(modello_->index(riga, col), EnsureVisible);
+    if (riga > 1)
+        scrollTo(modello_->index(riga - 2, col), EnsureVisible);
+    scrollTo(modello_->index(riga - 1, col), EnsureVisible);
 }
 
 void VistaGriglia::DopoReset() {

@@ -152,7 +152,8 @@ EsitoProva Esegui_provaAbbinamenti(StatoHome& h) {
     Decisione decisione(h, "associazioni automatiche");
     h.pf.MostraFrmPrgb("ProvaAbb",
                        [&](BarraProgresso& barra) { esito = ProvaAbbinamenti(h, barra); });
-    decisione.Descrivi(NumeroConPunti(esito.associati) + " associazioni automatiche");
+    decisione.Descrivi(
+        Conta(esito.associati, "associazione automatica", "associazioni automatiche"));
     if (esito.senzaCopia > 0)
         h.pf.Messaggio(Numero(esito.senzaCopia) +
                        (esito.senzaCopia == 1 ? " articolo non \xE8 stato associato"

@@ -52,6 +52,13 @@ std::string NumeroConPunti(int64_t n) {
     return out;
 }
 
+std::string Conta(int64_t n, std::string_view singolare, std::string_view plurale) {
+    std::string out = NumeroConPunti(n);
+    out += ' ';
+    out += n == 1 ? singolare : plurale;
+    return out;
+}
+
 int32_t ValoreCella(std::string_view testo) {
     testo.remove_prefix(std::min(testo.find_first_not_of(' '), testo.size()));
     int64_t valore = 0;

@@ -25,6 +25,8 @@ std::string Riempi(std::string_view testo, std::size_t n);
 std::string Numero(int64_t n);
 // The same with a dot between thousands, as Italian readers write it: "12.345".
 std::string NumeroConPunti(int64_t n);
+// The number with dots and the word that goes with it: "1 codice", "12 codici".
+std::string Conta(int64_t n, std::string_view singolare, std::string_view plurale);
 // A cell's text read as a decimal number: leading blanks and digits count, an empty or
 // non-numeric text reads as 0.
 int32_t ValoreCella(std::string_view testo);

@@ -177,8 +177,10 @@ bool SalvaArchivio(StatoHome& h) {
     }
     h.DatiModificati = false;
     h.Decisioni.salvatiA = static_cast<int64_t>(h.Decisioni.annullabili.size());
-    h.MessaggioStato = "Salvati " + NumeroConPunti(h.NumAssociati) + " abbinamenti in " +
-                       Cp1252DaUtf8(NomeSenzaCartella(h.FileOut));
+    h.MessaggioStato =
+        "Salvati " + Conta(h.NumAssociati, "abbinamento", "abbinamenti") + " e " +
+        Conta(h.NumNonAssociabili, "articolo non associabile", "articoli non associabili") +
+        " in " + Cp1252DaUtf8(NomeSenzaCartella(h.FileOut));
     return true;
 }
 

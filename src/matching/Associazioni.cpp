@@ -12,7 +12,7 @@ namespace zelvano {
 
 namespace {
 const char* const GiaAssociato =
-    "Articolo del gestionale gi\xE0 precedentemente associato , annullare l'associazione "
+    "Articolo del gestionale gi\xE0 precedentemente associato, annullare l'associazione "
     "precedente?";
 
 // The chosen rows must still show the chosen records: a row number is only good for the
@@ -116,8 +116,9 @@ void DisAssocia(StatoHome& h) {
         AggiornaTotAbbinati(h);
         h.MessaggioStato = in.CdInt + " di nuovo da associare";
     } else if (in.PCdProd != 0) {
-        h.MessaggioStato =
-            "Annullata l'associazione di " + in.CdInt + " a " + h.ArtProd[in.PCdProd].CdProd;
+        const std::string coppia = in.CdInt + " a " + h.ArtProd[in.PCdProd].CdProd;
+        decisione.Descrivi("tolta l'associazione di " + coppia);
+        h.MessaggioStato = "Annullata l'associazione di " + coppia;
         AnnullaAssoc(h, i);
     } else {
         h.pf.Messaggio("Articolo del gestionale non ancora associato ");

@@ -144,15 +144,24 @@ void LeggiArchivi(StatoHome& h) {
         CaricaFileProd(h, std::move(tabProd));
         ApplicaFileOutput(h, righeOut);
     }
-    std::string esito = "Aperti " + Cp1252DaUtf8(h.NomeFileInt) + " (" + NumeroConPunti(h.NumInt) +
-                        " articoli) e " + Cp1252DaUtf8(h.NomeFileProd) + " (" +
-                        NumeroConPunti(h.NumProd) + "): ";
-    if (h.FileOutVuoto)
-        esito +=
-            NumeroConPunti(Esegui_provaAbbinamenti(h).associati) + " associati automaticamente";
-    else
-        esito += NumeroConPunti(h.NumAssociati) + " abbinamenti ripresi da " +
-                 Cp1252DaUtf8(h.NomeFileOut);
+    // The catalogue is counted after the automatic run, as its "Articoli:" label is: the
+    // copies the run appended to the file are articles of it from now on.
+    const std::string catalogo = Cp1252DaUtf8(h.NomeFileProd);
+    std::string fatto;
+    if (h.FileOutVuoto) {
+        const EsitoProva prova = Esegui_provaAbbinamenti(h);
+        fatto = Conta(prova.associati, "associato", "associati") + " automaticamente. " +
+                (prova.copie == 0   ? "Nessuna copia aggiunta"
+                 : prova.copie == 1 ? "Aggiunta 1 copia"
+                                    : "Aggiunte " + NumeroConPunti(prova.copie) + " copie") +
+                " a " + catalogo;
+    } else {
+        fatto = Conta(h.NumAssociati, "abbinamento ripreso", "abbinamenti ripresi") + " da " +
+                Cp1252DaUtf8(h.NomeFileOut);
+    }
+    const std::string esito = "Aperti " + Cp1252DaUtf8(h.NomeFileInt) + " (" +
+                              Conta(h.NumInt, "articolo", "articoli") + ") e " + catalogo + " (" +
+                              Conta(h.NumProd, "articolo", "articoli") + "): " + fatto;
     RefreshGrideLabel(h);
     CaricaOrdinamentiPrec1(h);
     h.MessaggioStato = esito;

@@ -44,16 +44,16 @@ std::vector<bool> DifferenzeCodice(std::string_view cliente, std::string_view ca
     std::vector<bool> diversi(catalogo.size(), false);
     // The characters that take part, with their place in the catalogue code.
     std::vector<std::size_t> posCat;
-    std::string a, b, grezzoA, grezzoB;
+    std::string a, b;
     for (char c : cliente)
-        if (!Ignorato(c)) {
+        if (!Ignorato(c))
             a += static_cast<char>(Maiuscola(c));
-            grezzoA += c;
-        }
+    // Without a code of the customer's there is nothing to differ from.
+    if (a.empty())
+        return diversi;
     for (std::size_t k = 0; k < catalogo.size(); ++k)
         if (!Ignorato(catalogo[k])) {
             b += static_cast<char>(Maiuscola(catalogo[k]));
-            grezzoB += catalogo[k];
             posCat.push_back(k);
         }
     const std::size_t n = a.size(), m = b.size();
@@ -98,8 +98,8 @@ std::vector<bool> DifferenzeCodice(std::string_view cliente, std::string_view ca
     while (i > 0 || j > 0) {
         switch (via[at(i, j)]) {
         case Passo::Diagonale:
-            // Equal in upper case is not enough: a difference of case is marked too.
-            if (grezzoA[i - 1] != grezzoB[j - 1])
+            // Case aside, as the ranking compares codes.
+            if (a[i - 1] != b[j - 1])
                 diversi[posCat[j - 1]] = true;
             --i;
             --j;

@@ -3,9 +3,9 @@
 // marks beside a suggestion. The two codes are aligned as a typist's slips would turn one
 // into the other (a character replaced, added or left out, two neighbours swapped), case
 // aside; then a character of the catalogue code is marked when nothing of the customer's
-// stands for it, when a different character does, or when it differs in case alone.
-// Blanks, slashes and dots are never marked: the program treats codes as equal without
-// them. An empty customer code marks every other character.
+// stands for it or when a different character does. What the ranking ignores is never
+// marked: case, and blanks, slashes and dots, without which the program treats codes as
+// equal. An empty customer code marks nothing.
 
 #include <string_view>
 #include <vector>

@@ -5,6 +5,8 @@
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/AggiornaFileInt.h"
+#include "files/LayoutGriglie.h"
+#include "matching/Selezione.h"
 #include "matching/Totali.h"
 #include "search/FiltroProd.h"
 
@@ -71,6 +73,17 @@ int MostraCodici(StatoHome& h, uint32_t colore) {
     }
     return prima;
 }
+// After the refill the clerk is back on the article he had chosen, in the order he sorted
+// the grid by, rather than on the first one still to pair.
+void TornaAllArticolo(StatoHome& h, int32_t scelto) {
+    CaricaOrdinamentiPrec1(h);
+    if (scelto < 1 || scelto > h.NumInt)
+        return;
+    if (const int riga = h.grd1.RigaDi(scelto); riga > 0) {
+        h.RigaGrd1 = riga;
+        AttivaSelezione1(h);
+    }
+}
 } // namespace
 
 void ApriRicercaTesto(StatoHome& h) {
@@ -99,7 +112,10 @@ void EseguiSostituzione(StatoHome& h) {
         if (in.PCdProd != 0)
             continue;
         std::string nuovo;
-        if (!NuovoCodice(in.CdProd, h.Trova, h.Sostituisci, h.ModoSost, nuovo))
+        // A code the replacement gives back as it was is no change: it is neither counted
+        // nor rewritten in the file.
+        if (!NuovoCodice(in.CdProd, h.Trova, h.Sostituisci, h.ModoSost, nuovo) ||
+            nuovo == in.CdProd)
             continue;
         in.CdProdPrec = in.CdProd;
         in.CdProd = std::move(nuovo);
@@ -115,8 +131,10 @@ void EseguiSostituzione(StatoHome& h) {
     // The question hides most of the grid: the first changed code is brought into view first.
     if (primaCambiata > 0)
         h.grd1.ShowCell(primaCambiata, 0);
-    bool confermato = h.pf.Domanda("Aggiornati " + Numero(cambiati) + " codici. Confermi?",
-                                   false) == Risposta::Si;
+    const std::string domanda = cambiati == 1
+                                    ? std::string("Aggiornato 1 codice. Confermi?")
+                                    : "Aggiornati " + Numero(cambiati) + " codici. Confermi?";
+    bool confermato = h.pf.Domanda(domanda, false) == Risposta::Si;
     // Codes that did not reach the input file are taken back, as after a No.
     if (confermato)
         confermato = AggiornaFileInt(h);
@@ -143,11 +161,14 @@ void EseguiSostituzione(StatoHome& h) {
         }
     }
     if (confermato) {
+        const int32_t scelto = h.PCdIntSel;
         const EsitoProva esito = Esegui_provaAbbinamenti(h);
         RefreshGrideLabel(h);
-        h.MessaggioStato = "Aggiornati " + NumeroConPunti(cambiati) + " codici in " +
-                           Cp1252DaUtf8(h.NomeFileInt) + ": " + NumeroConPunti(esito.associati) +
-                           " nuovi abbinamenti";
+        TornaAllArticolo(h, scelto);
+        h.MessaggioStato = (cambiati == 1 ? "Aggiornato " : "Aggiornati ") +
+                           Conta(cambiati, "codice", "codici") + " in " +
+                           Cp1252DaUtf8(h.NomeFileInt) + ": " +
+                           Conta(esito.associati, "nuovo abbinamento", "nuovi abbinamenti");
         return;
     }
     h.MessaggioStato = "Sostituzione annullata: nessun codice cambiato";

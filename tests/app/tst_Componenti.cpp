@@ -24,26 +24,56 @@
 class ProvaComponenti : public QObject {
     Q_OBJECT
   private slots:
+    // By mouse or by keys alone. The focus starts on "Abbandona", so a Return pressed out of
+    // habit gives up; Return presses whichever button has the focus, Escape gives up, and
+    // Alt with the underlined letter answers.
     void frmMsg_data() {
         using zelvano::EsitoScelta;
-        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("pulsante"); // clicked; empty: the keys below
+        QTest::addColumn<int>("tabulazioni");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("modificatori");
         QTest::addColumn<EsitoScelta>("esito");
-        QTest::newRow("cancel earlier pair") << "CmdAnnulla" << EsitoScelta::Annulla;
-        QTest::newRow("add further pair") << "CmdAggiungi" << EsitoScelta::Aggiungi;
-        QTest::newRow("give up") << "cmdAbbandona" << EsitoScelta::Abbandona;
-        QTest::newRow("close box") << "" << EsitoScelta::Abbandona;
+        const int alt = Qt::AltModifier;
+        QTest::newRow("cancel earlier pair") << "CmdAnnulla" << 0 << 0 << 0 << EsitoScelta::Annulla;
+        QTest::newRow("add further pair") << "CmdAggiungi" << 0 << 0 << 0 << EsitoScelta::Aggiungi;
+        QTest::newRow("give up") << "cmdAbbandona" << 0 << 0 << 0 << EsitoScelta::Abbandona;
+        QTest::newRow("close box") << "" << 0 << 0 << 0 << EsitoScelta::Abbandona;
+        QTest::newRow("Return") << "" << 0 << int(Qt::Key_Return) << 0 << EsitoScelta::Abbandona;
+        QTest::newRow("Escape") << "" << 0 << int(Qt::Key_Escape) << 0 << EsitoScelta::Abbandona;
+        QTest::newRow("Tab, Return") << "" << 1 << int(Qt::Key_Return) << 0 << EsitoScelta::Annulla;
+        QTest::newRow("Tab, Tab, Space")
+            << "" << 2 << int(Qt::Key_Space) << 0 << EsitoScelta::Aggiungi;
+        QTest::newRow("Alt+N") << "" << 0 << int(Qt::Key_N) << alt << EsitoScelta::Annulla;
+        QTest::newRow("Alt+G") << "" << 0 << int(Qt::Key_G) << alt << EsitoScelta::Aggiungi;
+        QTest::newRow("Alt+A") << "" << 2 << int(Qt::Key_A) << alt << EsitoScelta::Abbandona;
     }
     void frmMsg() {
         QFETCH(QString, pulsante);
+        QFETCH(int, tabulazioni);
+        QFETCH(int, tasto);
+        QFETCH(int, modificatori);
         QFETCH(zelvano::EsitoScelta, esito);
         FrmMsg d;
         d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        if (pulsante.isEmpty())
-            d.close();
-        else
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QStringList testi;
+        for (const char* nome : {"CmdAnnulla", "CmdAggiungi", "cmdAbbandona"})
+            testi << d.findChild<QPushButton*>(nome)->text();
+        QCOMPARE(testi, (QStringList{"A&nnulla associazione precedente",
+                                     "A&ggiungi ulteriore associazione", "&Abbandona"}));
+        QCOMPARE(QApplication::focusWidget(), d.findChild<QPushButton*>("cmdAbbandona"));
+        if (!pulsante.isEmpty()) {
             QTest::mouseClick(d.findChild<QPushButton*>(pulsante), Qt::LeftButton);
-        QVERIFY(!d.isVisible());
+        } else if (tasto == 0) {
+            d.close();
+        } else {
+            for (int k = 0; k < tabulazioni; ++k)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto),
+                            Qt::KeyboardModifiers::fromInt(modificatori));
+        }
+        QTRY_VERIFY(!d.isVisible()); // a mnemonic clicks after the button's short press
         QCOMPARE(d.Esito(), esito);
     }
 
@@ -116,6 +146,7 @@ class ProvaComponenti : public QObject {
                                                                 "C\tD\x1B\r"));
         trova->paste();
         QTest::keyClicks(sost, QStringLiteral("Z"));
+        QTest::keyClick(sost, Qt::Key_Q, Qt::AltModifier); // a chord, not a letter
         QTest::mouseClick(d.findChild<QPushButton*>("LblConferma"), Qt::LeftButton);
         const zelvano::EsitoRicerca esito = d.Esito();
         QCOMPARE(esito.confermata, true);

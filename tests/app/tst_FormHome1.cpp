@@ -19,8 +19,10 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSet>
+#include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -167,6 +169,9 @@ class ProvaFormHome1 : public QObject {
     void aperturaEAssociazioni() {
         Apri();
         QCOMPARE(w->windowTitle(), QStringLiteral("Zelvano 01.00.00"));
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Aperti articoli.ber (4 articoli) e catalogo.orv (5 articoli): 2 "
+                                "abbinamenti ripresi da uscita.txt"));
         QCOMPARE(Etichette(), QStringLiteral("Input file:|articoli.ber|Articoli|Letti:|4|"
                                              "Associati:|2|Non associabili:|0|Da associare:|2|"
                                              "Ref file:|catalogo.orv|5|Articoli:|uscita.txt|"
@@ -276,7 +281,8 @@ class ProvaFormHome1 : public QObject {
         QCOMPARE(w->Modifiche()->text(), QStringLiteral("Modifiche non salvate"));
         QTest::keyClick(g2, Qt::Key_F1);
         QCOMPARE(w->MessaggioStato()->text(),
-                 QStringLiteral("Salvati 4 abbinamenti in uscita.txt"));
+                 QStringLiteral("Salvati 4 abbinamenti e 0 articoli non associabili in "
+                                "uscita.txt"));
         QCOMPARE(w->Modifiche()->text(), QStringLiteral("Nessuna modifica da salvare"));
         QCOMPARE(Leggi(uscita),
                  RigaOut("K100", "I001", 'A', "AAA") + RigaOut("K301", "I002", 'A', "AAD") +
@@ -336,6 +342,20 @@ class ProvaFormHome1 : public QObject {
         QTest::keyClick(g2, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(Colonna(grd1(), g1CdProd2).at(1), QStringLiteral("K300"));
         QCOMPARE(w->Modifiche()->text(), QStringLiteral("Modifiche non salvate"));
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Ripetuto: associazione di I002 a K300"));
+
+        // F4 on the pair, taken back and made again: each message names the pair.
+        QTest::keyClick(g2, Qt::Key_F4);
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Annullata l'associazione di I002 a K300"));
+        QTest::keyClick(g2, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Annullato: tolta l'associazione di I002 a K300"));
+        QTest::keyClick(g2, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Ripetuto: tolta l'associazione di I002 a K300"));
+        QCOMPARE(Colonna(grd1(), g1CdProd2).at(1), QString());
     }
 
     // Before asking to confirm a replacement, grd1 shows the first changed code, yellow, even
@@ -343,7 +363,10 @@ class ProvaFormHome1 : public QObject {
     void sostituzioneMostraIlPrimoCodiceCambiato() {
         std::vector<std::string> righe;
         for (int k = 1; k <= 40; ++k)
-            righe.push_back(RigaInt("A" + std::to_string(k), "", "", k == 35 ? "K-35" : "Q"));
+            righe.push_back(RigaInt("A" + std::to_string(k), "", "",
+                                    k == 35  ? "K-35"
+                                    : k == 3 ? "MF9452"
+                                             : "Q"));
         QVERIFY(Scrivi(input, zelvano::test::Unisci(righe)));
         QVERIFY(Scrivi(uscita, "\r\n"));
         Apri();
@@ -355,10 +378,26 @@ class ProvaFormHome1 : public QObject {
             visibile = v->viewport()->rect().contains(riga.center());
         };
         pf->AspettaRicerca({true, "-", "", 0})
-            .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::No);
-        QVERIFY(QMetaObject::invokeMethod(w->findChild<QAction*>("mnuSostituisci"), "trigger"));
+            .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::No);
+        QTest::keyClick(v, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(visibile);
         QCOMPARE(v->currentIndex().row(), 0); // the chosen article highlighted again
+
+        // "MF" for "mf" would give MF9452 back as it is: no change to count or write.
+        pf->AspettaRicerca({true, "mf", "MF", 0}).AspettaMessaggio("Nessun aggiornamento eseguito");
+        QTest::keyClick(v, Qt::Key_H, Qt::ControlModifier);
+
+        // After Yes the clerk is still on his article, in view.
+        for (int k = 0; k < 19; ++k)
+            QTest::keyClick(v, Qt::Key_F9);
+        pf->AspettaRicerca({true, "-", "", 0})
+            .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
+        QTest::keyClick(v, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(w->MessaggioStato()->text(),
+                 QStringLiteral("Aggiornato 1 codice in articoli.ber: 0 nuovi abbinamenti"));
+        QCOMPARE(v->currentIndex().row(), 19);
+        QVERIFY(v->viewport()->rect().contains(v->visualRect(v->currentIndex())));
+        QVERIFY(Leggi(input).find("K35") != std::string::npos);
     }
 
     // The suggestions follow the chosen article; Ctrl+1 takes the best as the catalogue
@@ -375,7 +414,9 @@ class ProvaFormHome1 : public QObject {
         const QAbstractItemModel* elenco = w->Suggerimenti()->Vista()->model();
         QVERIFY(elenco->rowCount() >= 2);
         QCOMPARE(elenco->index(0, 2).data().toString(), QStringLiteral("RW816"));
-        QCOMPARE(elenco->index(0, 2).data(Qt::UserRole + 1).toString(), QStringLiteral("11000"));
+        QCOMPARE(elenco->index(0, 2).data(Qt::UserRole + 1).toString(), QStringLiteral("00000"));
+        QCOMPARE(elenco->index(0, 3).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("RONDELLA PIANA ZINCATA 8X16")); // whole, however narrow
         QCOMPARE(elenco->index(0, 0).data().toString(), QStringLiteral("1"));
 
         QTest::keyClick(grd1(), Qt::Key_1, Qt::ControlModifier);
@@ -401,6 +442,11 @@ class ProvaFormHome1 : public QObject {
     void filtriDigitati() {
         Apri(); // the code box holds I002's "K3"
         auto* descrizione = w->findChild<QLineEdit*>("txtDescr");
+        // An Alt chord that names no command types nothing and filters nothing.
+        QTest::keyClick(descrizione, Qt::Key_K, Qt::AltModifier);
+        QTest::keyClick(w->findChild<QLineEdit*>("TxtCod"), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(w->Stato().TxtCod + "|" + w->Stato().txtDescr, std::string("K3|"));
+        QCOMPARE(descrizione->text(), QString());
         QTest::keyClicks(descrizione, QStringLiteral("m8 dado"));
         QCOMPARE(Colonna(Grd2(), g2CdProd), QStringList{"K301"});
         // A character the files cannot hold never reaches the box.
@@ -417,6 +463,100 @@ class ProvaFormHome1 : public QObject {
         }
         QCOMPARE(w->Stato().TxtCod, std::string("K30"));
         QCOMPARE(w->Stato().txtDescr, std::string("K30"));
+    }
+
+    // The keys an article costs when its first suggestion is right. Without the option:
+    // Ctrl+1, F3 and F7 on to the next. With "dopo F3 vai al successivo da abbinare", reached
+    // by Alt+F and its letter, Ctrl+1 and F3; the next catalogue article is still the clerk's
+    // to choose. A new window finds the option as it was left.
+    void tastiPerArticolo() {
+        QVERIFY(Scrivi(input, Righe({RigaInt("I001", "RONDELLA", "L1", "rw816"),
+                                     RigaInt("I002", "DADO", "L1", "dx800"),
+                                     RigaInt("I003", "VITE", "L1", "vt640")})));
+        QVERIFY(Scrivi(
+            catalogo, Righe({RigaProd("DX800", "AAA", "DADO"), RigaProd("RW816", "AAB", "RONDELLA"),
+                             RigaProd("VT640", "AAC", "VITE")})));
+        QVERIFY(Scrivi(uscita, "\r\n"));
+        Apri(); // I001 chosen
+        const zelvano::StatoHome& h = w->Stato();
+        int tasti = 0;
+        const auto premi = [&](Qt::Key tasto, Qt::KeyboardModifiers m = {}) {
+            ++tasti;
+            QTest::keyClick(grd1(), tasto, m);
+        };
+        premi(Qt::Key_1, Qt::ControlModifier);
+        premi(Qt::Key_F3);
+        premi(Qt::Key_F7);
+        QCOMPARE(tasti, 3);
+        QCOMPARE(h.PCdIntSel, 2);
+
+        QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
+        auto* file = w->findChild<QMenu*>("mnuFile");
+        QVERIFY(file->isVisible());
+        QStringList voci;
+        for (const QAction* a : file->actions())
+            voci << a->text() + (a->shortcut().isEmpty() ? "" : "\t" + a->shortcut().toString());
+        QCOMPARE(voci, (QStringList{"&Apri File abbinamenti", "&Sostituisci\tCtrl+H", "",
+                                    "dopo F3 &vai al successivo da abbinare", "", "&Esci"}));
+        QTest::keyClick(file, Qt::Key_V);
+        QVERIFY(w->findChild<QAction*>("mnuSuccessivoDopoF3")->isChecked());
+
+        tasti = 0;
+        premi(Qt::Key_1, Qt::ControlModifier);
+        premi(Qt::Key_F3);
+        QCOMPARE(tasti, 2);
+        QCOMPARE(h.PCdIntSel, 3);
+        QCOMPARE(Colonna(grd1(), g1CdProd2), (QStringList{"RW816", "DX800", ""}));
+        pf->AspettaMessaggio("Selezionare un articolo Orvessa");
+        premi(Qt::Key_F3);
+        QCOMPARE(h.PCdIntSel, 3);
+
+        const FormHome1 altra(pf.get());
+        QVERIFY(altra.findChild<QAction*>("mnuSuccessivoDopoF3")->isChecked());
+    }
+
+    // At 1024 x 768 the chosen row of grd1 shows with a row above and one below, whichever
+    // it is; the boundaries the clerk drags are where the next window puts them.
+    void disposizioneRicordata() {
+        std::vector<std::string> righe;
+        for (int k = 1; k <= 40; ++k)
+            righe.push_back(RigaInt("A" + std::to_string(k), "", "", "Q"));
+        QVERIFY(Scrivi(input, zelvano::test::Unisci(righe)));
+        w->resize(1024, 768);
+        Apri();
+        QTableView* v = grd1();
+        const auto intera = [v](int riga) {
+            return riga < 0 || riga >= v->model()->rowCount() ||
+                   v->viewport()->rect().contains(v->visualRect(v->model()->index(riga, 2)));
+        };
+        for (int riga = 0; riga < 40; ++riga) {
+            if (riga > 0)
+                QTest::keyClick(v, Qt::Key_F9);
+            QCOMPARE(v->currentIndex().row(), riga);
+            QVERIFY2(intera(riga - 1) && intera(riga) && intera(riga + 1),
+                     qPrintable(QString::number(riga)));
+        }
+
+        QList<QList<int>> lasciate;
+        for (const auto& [nome, spostamento] :
+             {std::pair{"elCorpo", QPoint(0, 90)}, std::pair{"divisioneGrd2", QPoint(-120, 0)}}) {
+            const QSplitter* divisione = w->findChild<QSplitter*>(nome);
+            const QList<int> prima = divisione->sizes();
+            QSplitterHandle* maniglia = divisione->handle(1);
+            const QPoint da = maniglia->rect().center();
+            QTest::mousePress(maniglia, Qt::LeftButton, {}, da);
+            QTest::mouseMove(maniglia, da + spostamento);
+            QTest::mouseRelease(maniglia, Qt::LeftButton, {}, da + spostamento);
+            lasciate << divisione->sizes();
+            QVERIFY(lasciate.last() != prima);
+        }
+        FormHome1 altra(pf.get());
+        altra.resize(1024, 768);
+        pf->AspettaApriFile("Apri file Database", "").AspettaMessaggio("Richiesta interrotta");
+        altra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&altra));
+        QCOMPARE(altra.findChild<QSplitter*>("elCorpo")->sizes(), lasciate.at(0));
+        QCOMPARE(altra.findChild<QSplitter*>("divisioneGrd2")->sizes(), lasciate.at(1));
     }
 
     void erroreDiventaMessaggio() {
@@ -481,8 +621,9 @@ class ProvaFormHome1 : public QObject {
                 ++totale;
             }
         }
-        // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y; Ctrl+1 ... Ctrl+9.
-        QCOMPARE(totale, 9 * 8 + 2 + 9);
+        // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y; Ctrl+1 ... Ctrl+9;
+        // Ctrl+H.
+        QCOMPARE(totale, 9 * 8 + 2 + 9 + 1);
         QCOMPARE(visti.size(), totale);
     }
 

@@ -151,12 +151,12 @@ TEST(ProvaAbbinamenti, ConfirmedReplacementPairsTheCorrectedCodes) {
     Banco b(Input({"AB-1234", "K9"}), Catalogo({"AB1234", "Z"}), "\r\n");
     ASSERT_EQ(b.Totali(), "0|0|2");
     b.pf.AspettaRicerca({true, "-", "", 0})
-        .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si);
+        .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(Partner(b.h), "1 -");
     EXPECT_EQ(b.Totali(), "1|0|1");
     EXPECT_EQ(b.Cella1(1, "CDPROD2"), "AB1234");
-    EXPECT_EQ(b.h.RigaGrd1, 2); // the refresh moved on to the article left
+    EXPECT_EQ(b.h.RigaGrd1, 1); // still on the article chosen before, paired now
     b.Scegli1(1);
     EXPECT_EQ(b.Cella2(1, "CDINT"), "I1");
 }

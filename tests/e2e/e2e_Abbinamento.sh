@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # End to end: starts the built program on a private X server, answers its three file
 # dialogs by typing paths, pairs, marks and saves with the function keys, pairs an article
-# through its first suggestion and takes the pair back, answers the closing question with
-# keys, and compares the output file byte for byte with the 54-byte lines it must hold.
+# through its first suggestion and takes the pair back, turns on "dopo F3 vai al successivo
+# da abbinare" from the menu by keys and pairs with two keys an article, answers the dialog
+# for a taken catalogue article with Return, answers the closing question with keys, and
+# compares the output file byte for byte with the 54-byte lines it must hold.
 # Every file lives in a temporary folder; the program runs from a copy there, so its layout
 # files and its single-instance lock are private too.
 #
 # Usage: e2e_Abbinamento.sh <path of the built zelvano>. Exits 77 (skipped) when Xvfb or
-# xdotool is missing; scripts/setup.sh installs them.
+# xdotool is missing; scripts/setup.sh installs them. With ZELVANO_E2E_SCHERMATA set to a
+# PNG path (and ImageMagick's import at hand) the screen is saved there while the choice
+# dialog is up, as docs/dialogo-scelta.png was.
 set -euo pipefail
 
 programma=${1:?usage: $0 <zelvano executable>}
@@ -50,7 +54,8 @@ fallisci() {
 # Fixtures. I1 and I3 match a catalogue code once blanks, slashes and dots are gone, so the
 # automatic run pairs them with catalogue lines 1 and 3; I2's code only occurs inside the
 # codes of lines 2 and 5, which the catalogue grid shows for it; I4 and I5 match nothing;
-# I6's code is line 6's in lower case, which the automatic run does not take for it.
+# I6's and I7's codes are lines 6's and 7's in lower case, which the automatic run does not
+# take for them.
 riga_int() { printf '%-25s%-45s%-12s%-30s%s\r\n' "$1" "$2" "" "$3" "FINE"; }
 riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "20101015" "$3"; }
 {
@@ -60,6 +65,7 @@ riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "201
     riga_int I4 "MOLLA" "QQ1"
     riga_int I5 "PERNO" "MM5"
     riga_int I6 "SPINA" "mk40"
+    riga_int I7 "SPINA" "mk41"
 } >"$cartella/articoli.ber"
 {
     riga_prod AB12 P01 "VITE TE 6X20"
@@ -68,6 +74,7 @@ riga_prod() { printf '%-25s%-13s%-3s%-213s%-50s\r\n' "$1" "0000012,50" "$2" "201
     riga_prod QQ-1 P04 "MOLLA A TAZZA"
     riga_prod ZZ-9C P05 "DADO M9 BASSO"
     riga_prod MK40 P06 "SPINA ELASTICA"
+    riga_prod MK41 P07 "SPINA CILINDRICA"
 } >"$cartella/catalogo.orv"
 cp "$cartella/articoli.ber" "$cartella/articoli.prima"
 cp "$cartella/catalogo.orv" "$cartella/catalogo.prima"
@@ -178,6 +185,7 @@ principale=$(finestra "^Zelvano ")
     riga_out "" I4 "" ""
     riga_out "" I5 "" ""
     riga_out "" I6 "" ""
+    riga_out "" I7 "" ""
 } >"$cartella/atteso1"
 salvato=""
 for _ in $(seq 10); do
@@ -201,6 +209,7 @@ tasti "$principale" Tab Tab Tab Tab End F3 F7 F5 F9 F1
     riga_out "" I4 X ""
     riga_out "" I5 "" ""
     riga_out "" I6 "" ""
+    riga_out "" I7 "" ""
 } >"$cartella/atteso2"
 attendi_uscita "$cartella/atteso2" "the output file after F3, F5 and F1"
 
@@ -215,14 +224,49 @@ tasti "$principale" F7 ctrl+1 F3 F1
     riga_out "" I4 X ""
     riga_out "" I5 "" ""
     riga_out MK40 I6 A P06
+    riga_out "" I7 "" ""
 } >"$cartella/atteso-suggerimento"
 attendi_uscita "$cartella/atteso-suggerimento" "the output file after Ctrl+1, F3 and F1"
 tasti "$principale" ctrl+z F1
 attendi_uscita "$cartella/atteso2" "the output file after Ctrl+Z and F1"
 
-# F8 goes back to I5 and F5 marks it without saving. F2 asks to save: Escape cancels and
+# Alt+F and V turn on "dopo F3 vai al successivo da abbinare": Ctrl+1 and F3 pair I6 and
+# go on to I7, two keys for the article. There Ctrl+2 chooses its second suggestion, line 6,
+# which I6 has taken: F3 brings up the choice dialog, and Return answers "Abbandona", where
+# the focus starts. F1 saves: I6 paired, I7 still free.
+tasti "$principale" alt+f v ctrl+1 F3 ctrl+2 F3
+# The dialog has no caption of its own (Qt shows the program's name): it is the one other
+# window up.
+scelta=""
+for _ in $(seq $((attesa * 10))); do
+    for id in $(xdotool search --onlyvisible --pid "$pid_z" 2>/dev/null); do
+        if [ "$id" != "$principale" ]; then
+            scelta=$id
+        fi
+    done
+    [ -n "$scelta" ] && break
+    sleep 0.1
+done
+[ -n "$scelta" ] || fallisci "no choice dialog for the taken catalogue article"
+if [ -n "${ZELVANO_E2E_SCHERMATA:-}" ] && command -v import >/dev/null; then
+    import -window root "$ZELVANO_E2E_SCHERMATA"
+fi
+tasti "$scelta" Return
+tasti "$principale" F1
+{
+    riga_out AB12 I1 A P01
+    riga_out ZZ-9C I2 A P05
+    riga_out XY71 I3 A P03
+    riga_out "" I4 X ""
+    riga_out "" I5 "" ""
+    riga_out MK40 I6 A P06
+    riga_out "" I7 "" ""
+} >"$cartella/atteso-successivo"
+attendi_uscita "$cartella/atteso-successivo" "the output file after Ctrl+1, F3, Ctrl+2, F3, Return"
+
+# F8 twice goes back to I5 and F5 marks it without saving. F2 asks to save: Escape cancels and
 # the window stays; F2 again and Return (Yes, the default) saves and closes.
-tasti "$principale" F8 F5 F2
+tasti "$principale" F8 F8 F5 F2
 domanda=$(finestra "^Zelvano$")
 tasti "$domanda" Escape
 scomparsa "^Zelvano$" || fallisci "Escape did not close the question"
@@ -244,7 +288,8 @@ pid_z=""
     riga_out XY71 I3 A P03
     riga_out "" I4 X ""
     riga_out "" I5 X ""
-    riga_out "" I6 "" ""
+    riga_out MK40 I6 A P06
+    riga_out "" I7 "" ""
 } >"$cartella/atteso3"
 confronta "$uscita" "$cartella/atteso3" "the output file saved at closing"
 confronta "$cartella/articoli.ber" "$cartella/articoli.prima" "the input file"

@@ -110,7 +110,7 @@ TEST(AggiornaFileInt, RefusesALineEndInsideACode) {
             {test::RigaProd("Z", "001", "")});
         const std::string prima = test::LeggiFile(b.fileInt);
         b.pf.AspettaRicerca({true, "K9", sost, 0})
-            .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si)
+            .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si)
             .AspettaMessaggio("Il nuovo codice dell'articolo I1 contiene un a capo: il file " +
                               b.fileInt + " non \xE8 stato modificato");
         mnuSostituisci_Click(b.h);

@@ -46,6 +46,8 @@ TEST(SalvaArchivio, OutputFileReadsBackToEveryPairAndIsWrittenTheSame) {
     ASSERT_TRUE(SalvaArchivio(b.h));
     EXPECT_FALSE(b.h.DatiModificati);
     EXPECT_EQ(test::LeggiFile(b.fileOut), letto);
+    EXPECT_EQ(b.h.MessaggioStato,
+              "Salvati 4 abbinamenti e 2 articoli non associabili in abbinamenti.txt");
     b.h.FileOut.clear();
     b.h.DatiModificati = true;
     EXPECT_TRUE(SalvaArchivio(b.h)) << "no output file chosen: nothing to save";

@@ -49,7 +49,7 @@ const std::set<std::string> Ammessi = {
     "Articolo del gestionale non ancora associato ",
     "Nessun articolo successivo da associare",
     "Nessun articolo precedente da associare",
-    "Articolo del gestionale gi\xE0 precedentemente associato , annullare l'associazione "
+    "Articolo del gestionale gi\xE0 precedentemente associato, annullare l'associazione "
     "precedente?",
 };
 

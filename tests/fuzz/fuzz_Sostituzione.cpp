@@ -109,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     for (std::size_t i = 1; esito.confermata && i < codici.size(); ++i) {
         std::string nuovo;
         if (prima.pcdProd[i] == 0 &&
-            SostituzioneRif(codici[i], trova, sostituisci, esito.modo, nuovo)) {
+            SostituzioneRif(codici[i], trova, sostituisci, esito.modo, nuovo) &&
+            nuovo != codici[i]) {
             nuovi[i - 1] = nuovo;
             ++cambiati;
         }
@@ -127,7 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     };
     mnuSostituisci_Click(h);
 
-    const std::string domanda = "Aggiornati " + std::to_string(cambiati) + " codici. Confermi?";
+    const std::string domanda =
+        cambiati == 1 ? std::string("Aggiornato 1 codice. Confermi?")
+                      : "Aggiornati " + std::to_string(cambiati) + " codici. Confermi?";
     std::vector<std::string> messaggi;
     if (esito.confermata)
         messaggi.push_back(cambiati == 0 ? "Nessun aggiornamento eseguito" : domanda);

@@ -11,7 +11,7 @@
 namespace zelvano::test {
 namespace {
 
-const std::string GiaAssociato = "Articolo del gestionale gi\xE0 precedentemente associato , "
+const std::string GiaAssociato = "Articolo del gestionale gi\xE0 precedentemente associato, "
                                  "annullare l'associazione precedente?";
 
 // Three customer articles and four catalogue articles; input 1 is paired with catalogue 1

@@ -63,33 +63,39 @@ struct Caso {
     const char* nome;
     int32_t i, j;
     std::function<void(Banco&)> decisione;
+    const char* descrizione; // after "Annullato: " and "Ripetuto: "
 };
 
-const char* const GiaAssociato = "Articolo del gestionale gi\xE0 precedentemente associato , "
+const char* const GiaAssociato = "Articolo del gestionale gi\xE0 precedentemente associato, "
                                  "annullare l'associazione precedente?";
 
 TEST(Decisioni, EveryKindOfDecisionIsUndoneAndRedoneExactly) {
     const Caso casi[] = {
-        {"pair", 2, 2, [](Banco& b) { Associa(b.h); }},
-        {"pair of a marked article", 3, 4, [](Banco& b) { Associa(b.h); }},
+        {"pair", 2, 2, [](Banco& b) { Associa(b.h); }, "associazione di I2 a K2"},
+        {"pair of a marked article", 3, 4, [](Banco& b) { Associa(b.h); },
+         "associazione di I3 a K4"},
         {"choice: cancel the earlier pair", 2, 1,
          [](Banco& b) {
              b.pf.AspettaFrmMsg(EsitoScelta::Annulla);
              Associa(b.h);
-         }},
+         },
+         "associazione di I2 a K1"},
         {"choice: a further pair through a copy", 2, 1,
          [](Banco& b) {
              b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi);
              Associa(b.h);
-         }},
+         },
+         "associazione di I2 a K1 (copia della riga 1 del catalogo)"},
         {"mark of a paired article", 1, 0,
          [](Banco& b) {
              b.pf.AspettaDomanda(GiaAssociato, Risposta::Si);
              NonAssociabile(b.h);
-         }},
-        {"mark", 2, 0, [](Banco& b) { NonAssociabile(b.h); }},
-        {"mark taken away", 3, 0, [](Banco& b) { DisAssocia(b.h); }},
-        {"pair undone", 1, 0, [](Banco& b) { DisAssocia(b.h); }},
+         },
+         "segno di non associabile su I1"},
+        {"mark", 2, 0, [](Banco& b) { NonAssociabile(b.h); }, "segno di non associabile su I2"},
+        {"mark taken away", 3, 0, [](Banco& b) { DisAssocia(b.h); },
+         "tolto il segno di non associabile da I3"},
+        {"pair undone", 1, 0, [](Banco& b) { DisAssocia(b.h); }, "tolta l'associazione di I1 a K1"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -116,10 +122,10 @@ TEST(Decisioni, EveryKindOfDecisionIsUndoneAndRedoneExactly) {
         EXPECT_EQ(Violazioni(b.h), "");
         EXPECT_FALSE(b.h.DatiModificati);
         EXPECT_EQ(LeggiFile(b.fileProd), catalogo); // a copied line stays in the file
-        EXPECT_EQ(b.h.MessaggioStato.rfind("Annullato: ", 0), 0u) << b.h.MessaggioStato;
+        EXPECT_EQ(b.h.MessaggioStato, std::string("Annullato: ") + c.descrizione);
         RipetiDecisione(b.h);
         EXPECT_EQ(Foto(b.h), dopo);
-        EXPECT_EQ(b.h.MessaggioStato.rfind("Ripetuto: ", 0), 0u) << b.h.MessaggioStato;
+        EXPECT_EQ(b.h.MessaggioStato, std::string("Ripetuto: ") + c.descrizione);
     }
 }
 
@@ -134,6 +140,7 @@ TEST(Decisioni, TheAutomaticRunIsOneDecisionAndSavingMovesTheModifiedFlag) {
     RipetiDecisione(b.h);
     EXPECT_EQ(b.Totali(), "2|0|1");
     EXPECT_TRUE(b.h.DatiModificati);
+    EXPECT_EQ(b.h.MessaggioStato, "Ripetuto: 2 associazioni automatiche");
 
     ASSERT_TRUE(SalvaArchivio(b.h));
     AnnullaDecisione(b.h); // the file holds the pairs: this is unsaved work

@@ -79,7 +79,21 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
                       "|Output File:|\nCodice Interno|Associato a\nC1|\nC2|\nC3|\nC1|\nC2|\nC3|"
                       "\nK1\nK2\nK3\nK4");
         EXPECT_EQ(test::LeggiFile(out), contenuto != nullptr ? contenuto : "");
+        EXPECT_EQ(b.h.MessaggioStato,
+                  "Aperti articoli.ber (3 articoli) e catalogo.orv (4 articoli): " +
+                      (vuoto ? std::string("0 associati automaticamente. Nessuna copia aggiunta "
+                                           "a catalogo.orv")
+                             : "0 abbinamenti ripresi da " + nome));
     }
+
+    // The copies the automatic run appends are counted in the message as in the label.
+    test::Banco copie({test::RigaInt("C1", "", "", "K1"), test::RigaInt("C2", "", "", "K1"),
+                       test::RigaInt("C3", "", "", "Q")},
+                      {test::RigaProd("K1", "AB1", "")}, "");
+    EXPECT_EQ(copie.h.MessaggioStato, "Aperti articoli.ber (3 articoli) e catalogo.orv (2 "
+                                      "articoli): 2 associati automaticamente. Aggiunta 1 copia "
+                                      "a catalogo.orv");
+    EXPECT_EQ(copie.h.lblFileprod[2], "2");
 }
 
 const std::string AltroFile = "Gli abbinamenti non sono stati salvati. Salvarli in un altro file?";

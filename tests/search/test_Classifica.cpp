@@ -75,7 +75,7 @@ const std::vector<std::string> Catalogo = {
 
 TEST(Classifica, EachKindOfDifferencePutsTheTrueArticleFirst) {
     const Caso casi[] = {
-        {"case", "ab1234", "", "AB1234", "^^...."},
+        {"case", "ab1234", "", "AB1234", "......"},
         {"hyphen typed", "KX-5100", "", "KX5100", "......"},
         {"hyphen left out", "MN4400", "", "MN-4400", "..^...."},
         {"leading zero left out", "12345", "", "012345", "^....."},
@@ -83,12 +83,12 @@ TEST(Classifica, EachKindOfDifferencePutsTheTrueArticleFirst) {
         {"transposed digits", "ZN4587", "", "ZN4578", "....^^"},
         {"O for 0", "AC1O05", "", "AC1005", "...^.."},
         {"blanks and slashes", "AB 12/34", "", "AB1234", "......"},
-        {"empty code, the words", "", "valvola sfera ottone 1/2\"", "VL0003", "^^^^^^"},
-        {"empty code, shortened words", "", "VALV. SFERA OTT. 3/4", "VL0004", "^^^^^^"},
+        {"empty code, the words", "", "valvola sfera ottone 1/2\"", "VL0003", "......"},
+        {"empty code, shortened words", "", "VALV. SFERA OTT. 3/4", "VL0004", "......"},
         {"empty code, a rare word outweighs common ones", "", "TUBO RAME KORVEX", "TP0001",
-         "^^^^^^"},
-        {"empty code, a slip in a word", "", "GOMITO SIDRU", "GM0002", "^^^^^^"},
-        {"empty code, fewer other words", "", "CERNIERA OTTONE", "CR0002", "^^^^^^"},
+         "......"},
+        {"empty code, a slip in a word", "", "GOMITO SIDRU", "GM0002", "......"},
+        {"empty code, fewer other words", "", "CERNIERA OTTONE", "CR0002", "......"},
         {"codes as close, the words decide", "HX2200", "VALVOLA RITEGNO", "HX2210", "....^."},
     };
     std::vector<std::string> input;

@@ -24,7 +24,8 @@ struct Caso {
 TEST(DifferenzeCodice, MarksWhatTheCustomerTypedDifferently) {
     const Caso casi[] = {
         {"AB1234", "AB1234", "......"},
-        {"ab1234", "AB1234", "^^...."},         // case alone is a difference
+        {"ab1234", "AB1234", "......"}, // case is no difference
+        {"ab1243", "Ab1234", "....^^"},
         {"AB1243", "AB1234", "....^^"},         // both swapped digits
         {"AB123", "AB0123", "..^..."},          // the zero the customer left out
         {"AB12345", "AB1234", "......"},        // an extra character has no place to mark
@@ -37,10 +38,12 @@ TEST(DifferenzeCodice, MarksWhatTheCustomerTypedDifferently) {
         {"AB 12/34", "AB1234", "......"},
         {"AB1234", "AB 12/3.4", "........."},
         {"AB1234", "AB 12/3.5", "........^"},
-        {"", "AB 1", "^^.^"},
+        {"", "AB 1", "...."}, // no code of the customer's: nothing to mark
+        {" /.", "AB", ".."},
         {"AB1234", "", ""},
-        // Letters of the code page: only the case differs.
-        {"pi\xF9", "PI\xD9", "^^^"},
+        // Letters of the code page, in either case.
+        {"pi\xF9", "PI\xD9", "..."},
+        {"pi\xF9", "PA\xD9", ".^."},
         // Everything different: every character of the catalogue code.
         {"XYZ", "AB12", "^^^^"},
     };

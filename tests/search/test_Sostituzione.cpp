@@ -36,7 +36,10 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
         {"AB12", "12", "", 2, "AB"},
         {"AB12", "", "Q", 1, "QAB12"},
         {"AB12", "", "Q", 2, "AB12Q"},
-        {"AB12", "", "Q", 0, "AB12"}, // counts as changed although it stays the same
+        // A code that would come out as it was is no change: neither counted nor written.
+        {"AB12", "", "Q", 0, nullptr},
+        {"MF9452", "mf", "MF", 0, nullptr},
+        {"MF9452", "9452", "9452", 2, nullptr},
     };
     for (const CasoSost& c : casi) {
         SCOPED_TRACE(std::string(c.codice) + " '" + c.trova + "' -> '" + c.sostituisci +
@@ -48,7 +51,7 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
         if (c.atteso == nullptr) {
             b.pf.AspettaMessaggio("Nessun aggiornamento eseguito");
         } else {
-            b.pf.AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::No);
+            b.pf.AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::No);
         }
         mnuSostituisci_Click(b.h);
         EXPECT_EQ(b.h.ArtInt[1].CdProd, c.codice); // No takes every change back
@@ -58,7 +61,7 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
         if (c.atteso != nullptr) {
             EXPECT_EQ(b.h.ArtInt[1].CdProdPrec, c.codice);
             b.pf.AspettaRicerca(Esegui(c.trova, c.sostituisci, c.modo))
-                .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si);
+                .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
             mnuSostituisci_Click(b.h);
             EXPECT_EQ(b.h.ArtInt[1].CdProd, c.atteso);
             EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD"), c.atteso);
@@ -79,12 +82,30 @@ TEST(Sostituzione, PairedArticlesAndLeavingTheWindowChangeNothing) {
     EXPECT_EQ(b.h.Trova, "");
 
     b.pf.AspettaRicerca(Esegui("k", "z", 0))
-        .AspettaDomanda("Aggiornati 1 codici. Confermi?", Risposta::Si);
+        .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(b.h.ArtInt[1].CdProd, "K1");
     EXPECT_EQ(b.h.ArtInt[2].CdProd, "Z1");
     EXPECT_EQ(b.h.Trova, "K");
     EXPECT_EQ(b.h.Sostituisci, "Z");
+    EXPECT_EQ(b.h.MessaggioStato, "Aggiornato 1 codice in articoli.ber: 0 nuovi abbinamenti");
+}
+
+// After Yes the clerk is still on the article he had chosen, not on the first one to pair;
+// the pairs the automatic run then finds are told.
+TEST(Sostituzione, ConfirmedReplacementKeepsTheChosenArticle) {
+    Banco b({RigaInt("I1", "UNO", "", "Q1"), RigaInt("I2", "DUE", "", "X-2"),
+             RigaInt("I3", "TRE", "", "X-3")},
+            {RigaProd("Y-2", "002", ""), RigaProd("Y-3", "003", "")});
+    b.Scegli1(3);
+    b.pf.AspettaRicerca(Esegui("x", "y", 1))
+        .AspettaDomanda("Aggiornati 2 codici. Confermi?", Risposta::Si);
+    mnuSostituisci_Click(b.h);
+    EXPECT_EQ(b.h.MessaggioStato, "Aggiornati 2 codici in articoli.ber: 2 nuovi abbinamenti");
+    EXPECT_EQ(b.h.PCdIntSel, 3);
+    EXPECT_EQ(b.h.grd1.Record(b.h.RigaGrd1), 3);
+    EXPECT_EQ(b.h.grd1.Row(), b.h.RigaGrd1);
+    EXPECT_EQ(b.h.TxtCod, "Y-3"); // the code of its new pair
 }
 
 } // namespace
