@@ -80,8 +80,8 @@ TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
 } // namespace
 } // namespace zelvano
 
-#include "files/ScritturaFile.h"
 #include "search/Sostituzione.h"
+#include "support/GuastoScrittura.h"
 
 #include <set>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 #include "files/ScritturaSicura.h"
 
 #include "files/ErroreFile.h"
-#include "files/ScritturaFile.h"
 #include "support/FileTemporanei.h"
+#include "support/GuastoScrittura.h"
 #include "support/ProcessoFiglio.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,37 @@
+#include "support/GuastoScrittura.h"
+
+#include "files/GuastoScrittura.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace zelvano {
+
+namespace {
+// Bytes left before the injected failure; negative when none is armed.
+std::atomic<int64_t> guastoTra{-1};
+std::atomic<int> guastoErrore{ENOSPC};
+} // namespace
+
+PermessoScrittura ChiediPermessoScrittura(std::size_t n) {
+    const int64_t resto = guastoTra.load();
+    if (resto < 0)
+        return {n, 0};
+    if (static_cast<uint64_t>(resto) >= n) {
+        guastoTra -= static_cast<int64_t>(n);
+        return {n, 0};
+    }
+    guastoTra = -1;
+    return {static_cast<std::size_t>(resto), guastoErrore.load()};
+}
+
+void ImpostaGuastoScrittura(int64_t byte, int errore) {
+    guastoErrore = errore;
+    guastoTra = std::max<int64_t>(byte, 0);
+}
+
+void TogliGuastoScrittura() {
+    guastoTra = -1;
+}
+
+} // namespace zelvano
