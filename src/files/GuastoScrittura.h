@@ -7,8 +7,8 @@
 
 namespace zelvano {
 
-// Asked before each write of n bytes: how many of them may be stored, and the errno the
-// write then fails with (0: all n are stored and the write goes on normally).
+// Asked before each write of n bytes: how many of them may be stored now, and the errno
+// the write then fails with (0: those are stored and the rest is asked for again).
 struct PermessoScrittura {
     std::size_t consentiti;
     int errore;

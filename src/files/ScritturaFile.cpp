@@ -3,6 +3,7 @@
 #include "files/ErroreFile.h"
 #include "files/GuastoScrittura.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,13 +15,16 @@ namespace {
 template <class Scrivi> int ScriviConGuasto(std::string_view dati, Scrivi scrivi) {
     while (!dati.empty()) {
         const PermessoScrittura permesso = ChiediPermessoScrittura(dati.size());
+        const std::size_t quanti = std::min(permesso.consentiti, dati.size());
         if (permesso.errore != 0) {
             // Part of the bytes reach the file, as before a disk fills up.
-            if (permesso.consentiti > 0 && scrivi(dati.data(), permesso.consentiti) < 0)
+            if (quanti > 0 && scrivi(dati.data(), quanti) < 0)
                 return errno;
             return permesso.errore;
         }
-        const ssize_t n = scrivi(dati.data(), dati.size());
+        if (quanti == 0)
+            continue;
+        const ssize_t n = scrivi(dati.data(), quanti);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

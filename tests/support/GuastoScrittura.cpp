@@ -26,8 +26,9 @@ PermessoScrittura ChiediPermessoScrittura(std::size_t n) {
         return {n, 0};
     }
     guastoTra = -1;
+    // Dying: these bytes are stored, and the process is killed when it asks for the rest.
     morire = morte.load();
-    return {static_cast<std::size_t>(resto), guastoErrore.load()};
+    return {static_cast<std::size_t>(resto), morire ? 0 : guastoErrore.load()};
 }
 
 void ImpostaGuastoScrittura(int64_t byte, int errore) {

@@ -10,8 +10,8 @@ namespace zelvano {
 // Once `byte` more bytes have been written, the next write stores part of its bytes and
 // fails with `errore`; the writes after it succeed again.
 void ImpostaGuastoScrittura(int64_t byte, int errore = ENOSPC);
-// The same, except that the process is killed (SIGKILL) at its next write instead of going
-// on: a kill that lands exactly there.
+// The same, except that the write is not failed: the process is killed (SIGKILL) right
+// after storing that part, as a kill landing at that byte would.
 void ImpostaMorteScrittura(int64_t byte);
 void TogliGuastoScrittura();
 
