@@ -39,7 +39,7 @@ int Pubblica(const std::string& scritta, const std::string& cartella, std::strin
     copia = cartella + "/tmp.txt";
     if (::renameat2(AT_FDCWD, scritta.c_str(), AT_FDCWD, copia.c_str(), RENAME_NOREPLACE) == 0)
         return 0;
-    if (errno != EEXIST && errno != EINVAL)
+    if (errno != EEXIST && errno != EINVAL && errno != ENOSYS)
         return errno;
     // A file system without RENAME_NOREPLACE, or the name taken: a new name held by an
     // empty file of ours, which the rename then replaces.

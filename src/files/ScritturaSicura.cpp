@@ -169,7 +169,7 @@ void ScriviSulPosto(const std::string& percorso, const std::string& vero,
         testo += ". Non \xE8 stato possibile ripristinare il contenuto precedente del file: " +
                  CausaErrore(ripristino);
         if (!copia.empty())
-            testo += "; \xE8 in " + copia;
+            testo += "; una copia \xE8 in " + copia;
     }
     throw ErroreFile(testo);
 }
