@@ -8,6 +8,7 @@
 #include "files/ScritturaFile.h"
 #include "files/ScritturaSicura.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,32 +33,66 @@ bool SoloDellUtente(const std::string& cartella) {
            (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
+// Gives the finished copy its name without replacing anything: "tmp.txt" when it is free,
+// otherwise a name of its own. 0, or the errno.
+int Pubblica(const std::string& scritta, const std::string& cartella, std::string& copia) {
+    copia = cartella + "/tmp.txt";
+    if (::renameat2(AT_FDCWD, scritta.c_str(), AT_FDCWD, copia.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EEXIST && errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without RENAME_NOREPLACE, or the name taken: a new name held by an
+    // empty file of ours, which the rename then replaces.
+    copia = cartella + "/tmp-XXXXXX.txt";
+    const int fd = ::mkostemps(copia.data(), 4, O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    if (::rename(scritta.c_str(), copia.c_str()) != 0) {
+        const int errore = errno;
+        ::unlink(copia.c_str());
+        return errore;
+    }
+    return 0;
+}
+
 // The copy is made under a name nobody held before, never through a link: "tmp.txt" in
 // the program's folder when that folder is the user's alone and the name is free,
 // otherwise a name of its own, in the user's data folder when the program's is shared.
-// Throws ErroreFile.
+// It is written whole under a temporary name first, so that a copy cut short by a kill is
+// never taken for a whole one. Throws ErroreFile.
 std::string CopiaEsclusiva(StatoHome& h, const std::string& contenuto) {
     std::string cartella = h.pf.CartellaProgramma();
     if (!SoloDellUtente(cartella))
         cartella = h.pf.CartellaDatiUtente();
-    std::string copia = cartella + "/tmp.txt";
-    int fd = ::open(copia.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0 && errno == EEXIST) {
-        copia = cartella + "/tmp-XXXXXX.txt";
-        fd = ::mkostemps(copia.data(), 4, O_CLOEXEC);
-    }
+    // What a kill left of earlier copies under their temporary name.
+    RimuoviTemporanei(cartella, "tmp.txt");
+    std::string scritta = cartella + "/" + PrefissoTemporanei("tmp.txt") + "XXXXXX";
+    const int fd = ::mkostemp(scritta.data(), O_CLOEXEC);
     if (fd < 0)
-        LanciaErroreFile("creare", copia, errno);
+        LanciaErroreFile("creare", cartella + "/tmp.txt", errno);
     int errore = ScriviTutto(fd, contenuto);
     if (errore == 0 && ::fsync(fd) != 0)
         errore = errno;
     if (::close(fd) != 0 && errore == 0)
         errore = errno;
+    std::string copia = cartella + "/tmp.txt";
+    if (errore == 0)
+        errore = Pubblica(scritta, cartella, copia);
     if (errore != 0) {
-        ::unlink(copia.c_str());
+        ::unlink(scritta.c_str());
         LanciaErroreFile("scrivere", copia, errore);
     }
     return copia;
+}
+
+// The changed lines must still hold the articles they were read from: a file reordered or
+// edited since the opening would get the new codes on other articles.
+bool RigheAlloroPosto(const StatoHome& h, const std::vector<std::string>& righe) {
+    for (std::size_t k = 1; k <= righe.size(); ++k)
+        if (h.ArtInt[k].Modificato == 1 && CampoVista(righe[k - 1], 1, 25) != h.ArtInt[k].CdInt)
+            return false;
+    return true;
 }
 
 // The first marked record whose new code holds a byte that ends a line: written into the
@@ -89,7 +124,7 @@ bool AggiornaFileInt(StatoHome& h) {
     }
     // Codes go to lines by position: a file that changed since it was read would get them
     // in the wrong lines.
-    if (righe.size() != static_cast<std::size_t>(h.NumInt)) {
+    if (righe.size() != static_cast<std::size_t>(h.NumInt) || !RigheAlloroPosto(h, righe)) {
         h.pf.Messaggio("Il file " + Cp1252DaUtf8(h.FileInt) +
                        " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
         return false;
@@ -113,7 +148,7 @@ bool AggiornaFileInt(StatoHome& h) {
     }
     try {
         // Replaced whole or not at all: the old file stays until the new one is complete.
-        ScriviFileSicuro(h.FileInt, testo);
+        ScriviFileSicuro(h.FileInt, testo, true, h.pf.CartellaDatiUtente());
     } catch (const ErroreFile& e) {
         h.pf.Messaggio(std::string(e.what()) + ". Il file non \xE8 stato modificato; una copia " +
                        "\xE8 in " + Cp1252DaUtf8(copia));

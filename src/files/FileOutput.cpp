@@ -147,7 +147,7 @@ bool SalvaArchivio(StatoHome& h) {
     std::string destinazione = h.FileOut;
     for (;;) {
         try {
-            ScriviFileSicuro(destinazione, TestoFileOutput(h));
+            ScriviFileSicuro(destinazione, TestoFileOutput(h), true, h.pf.CartellaDatiUtente());
             break;
         } catch (const ErroreFile& e) {
             h.pf.Messaggio(e.what());

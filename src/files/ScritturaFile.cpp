@@ -1,9 +1,10 @@
 #include "files/ScritturaFile.h"
 
 #include "files/ErroreFile.h"
+#include "files/GuastoScrittura.h"
 
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,36 +12,19 @@
 namespace zelvano {
 
 namespace {
-// Bytes left before the injected failure; negative when none is armed.
-std::atomic<int64_t> guastoTra{-1};
-std::atomic<int> guastoErrore{ENOSPC};
-
-// How many of n bytes the next write may store, and whether it must then fail.
-std::size_t Consentiti(std::size_t n, bool& fallisce) {
-    fallisce = false;
-    const int64_t resto = guastoTra.load();
-    if (resto < 0)
-        return n;
-    if (static_cast<uint64_t>(resto) >= n) {
-        guastoTra -= static_cast<int64_t>(n);
-        return n;
-    }
-    guastoTra = -1;
-    fallisce = true;
-    return static_cast<std::size_t>(resto);
-}
-
 template <class Scrivi> int ScriviConGuasto(std::string_view dati, Scrivi scrivi) {
     while (!dati.empty()) {
-        bool fallisce = false;
-        const std::size_t quanti = Consentiti(dati.size(), fallisce);
-        if (fallisce) {
+        const PermessoScrittura permesso = ChiediPermessoScrittura(dati.size());
+        const std::size_t quanti = std::min(permesso.consentiti, dati.size());
+        if (permesso.errore != 0) {
             // Part of the bytes reach the file, as before a disk fills up.
             if (quanti > 0 && scrivi(dati.data(), quanti) < 0)
                 return errno;
-            return guastoErrore.load();
+            return permesso.errore;
         }
-        const ssize_t n = scrivi(dati.data(), dati.size());
+        if (quanti == 0)
+            continue;
+        const ssize_t n = scrivi(dati.data(), quanti);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -76,15 +60,6 @@ int LeggiTuttoDa(int fd, char* dove, std::size_t quanti, int64_t da) {
         da += n;
     }
     return 0;
-}
-
-void ImpostaGuastoScrittura(int64_t byte, int errore) {
-    guastoErrore = errore;
-    guastoTra = std::max<int64_t>(byte, 0);
-}
-
-void TogliGuastoScrittura() {
-    guastoTra = -1;
 }
 
 int ApriFileNormale(const std::string& percorso, int modo, const char* azione) {

@@ -1,9 +1,7 @@
 #pragma once
-// The file layer's one way to write bytes and to open a file that must be a plain one. A
-// test can make a write fail part way, as a full disk does, on a machine where it cannot
-// fill one.
+// The file layer's one way to write bytes and to open a file that must be a plain one.
+// Every write goes through the seam of GuastoScrittura.h, where a test can make it fail.
 
-#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,11 +14,6 @@ int ScriviTutto(int fd, std::string_view dati);
 int ScriviTuttoIn(int fd, std::string_view dati, int64_t da);
 // Reads quanti bytes from position da; 0, or the errno (EIO for a file shorter than that).
 int LeggiTuttoDa(int fd, char* dove, std::size_t quanti, int64_t da);
-
-// For the tests: once `byte` more bytes have been written, the next write stores part of
-// its bytes and fails with `errore`; the writes after it succeed again.
-void ImpostaGuastoScrittura(int64_t byte, int errore = ENOSPC);
-void TogliGuastoScrittura();
 
 // Opens a path that must name a plain file (a link to one is followed) without ever
 // blocking, as a FIFO would: checked before and after the opening. Throws ErroreFile,

@@ -1,5 +1,6 @@
 #include "files/ScritturaSicura.h"
 
+#include "files/CopiaDiRipristino.h"
 #include "files/ErroreFile.h"
 #include "files/ScritturaFile.h"
 
@@ -55,17 +56,6 @@ std::string Destinazione(const std::string& percorso) {
         const std::string bersaglio(buf.data(), static_cast<std::size_t>(n));
         p = !bersaglio.empty() && bersaglio[0] == '/' ? bersaglio : Cartella(p) + "/" + bersaglio;
     }
-}
-
-// A rename is only known to last once the folder that lists it is on disk.
-int SincronizzaCartella(const std::string& cartella) {
-    const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    int errore = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    // Some file systems cannot sync a folder and say so; that is no failure of the save.
-    return errore == EINVAL ? 0 : errore;
 }
 
 // Gives the temporary file the extended attributes of the old one (ACLs among them);
@@ -130,9 +120,14 @@ int ScriviSulPostoFd(int fd, std::string_view contenuto) {
 }
 
 // The same file, rewritten through itself: every link to it and all it carries stay. The
-// old content is read first and written back should the new one fail part way.
+// old content is read first and written back should the new one fail part way; for a
+// durable file it is also kept on disk until the new one is, so that a kill part way
+// leaves what the next opening needs to make the file whole again.
 void ScriviSulPosto(const std::string& percorso, const std::string& vero,
-                    std::string_view contenuto) {
+                    std::string_view contenuto, bool durevole, const std::string& cartellaDati) {
+    // A copy left by an earlier rewrite cut short is dealt with before this one's is made.
+    if (durevole)
+        RiprendiScritturaInterrotta(vero, cartellaDati);
     const int fd = ApriFileNormale(vero, O_RDWR, "scrivere");
     std::string vecchio;
     int errore = 0;
@@ -145,20 +140,37 @@ void ScriviSulPosto(const std::string& percorso, const std::string& vero,
         ::close(fd);
         LanciaErroreFile("scrivere", percorso, errore);
     }
+    std::string copia;
+    if (durevole) {
+        try {
+            copia = CreaCopiaDiRipristino(vero, vecchio, contenuto, cartellaDati);
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+    }
     errore = ScriviSulPostoFd(fd, contenuto);
     if (errore == 0) {
-        if (::close(fd) != 0)
-            LanciaErroreFile("scrivere", percorso, errno);
+        errore = ::close(fd) == 0 ? 0 : errno;
+        if (!copia.empty())
+            RimuoviCopiaDiRipristino(copia);
+        if (errore != 0)
+            LanciaErroreFile("scrivere", percorso, errore);
         return;
     }
     const int ripristino = ScriviSulPostoFd(fd, vecchio);
     ::close(fd);
     std::string testo = TestoErroreFile("scrivere", percorso, errore);
-    if (ripristino == 0)
+    if (ripristino == 0) {
+        if (!copia.empty())
+            RimuoviCopiaDiRipristino(copia);
         testo += ". Il contenuto precedente del file \xE8 stato ripristinato";
-    else
+    } else {
         testo += ". Non \xE8 stato possibile ripristinare il contenuto precedente del file: " +
                  CausaErrore(ripristino);
+        if (!copia.empty())
+            testo += "; una copia \xE8 in " + copia;
+    }
     throw ErroreFile(testo);
 }
 
@@ -172,16 +184,36 @@ uint32_t Impronta32(std::string_view testo) {
 }
 } // namespace
 
-std::string PrefissoTemporanei(const std::string& nome) {
-    const std::size_t massimo = NAME_MAX - Marca.size() - Casuali;
+std::string NomeConMarca(const std::string& nome, std::string_view marca, std::size_t dopo) {
+    const std::size_t massimo = NAME_MAX - marca.size() - dopo;
     if (nome.size() <= massimo)
-        return nome + std::string(Marca);
+        return nome + std::string(marca);
     char hash[16];
     std::snprintf(hash, sizeof hash, "~%08x", Impronta32(nome));
-    return nome.substr(0, massimo - std::strlen(hash)) + hash + std::string(Marca);
+    return nome.substr(0, massimo - std::strlen(hash)) + hash + std::string(marca);
 }
 
-void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, bool durevole) {
+std::string PrefissoTemporanei(const std::string& nome) {
+    return NomeConMarca(nome, Marca, Casuali);
+}
+
+void RimuoviTemporanei(const std::string& cartella, const std::string& nome) {
+    RimuoviTemporaneiVecchi(cartella, PrefissoTemporanei(nome));
+}
+
+// A rename is only known to last once the folder that lists it is on disk.
+int SincronizzaCartella(const std::string& cartella) {
+    const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int errore = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    // Some file systems cannot sync a folder and say so; that is no failure of the save.
+    return errore == EINVAL ? 0 : errore;
+}
+
+void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, bool durevole,
+                      const std::string& cartellaDati) {
     const std::string vero = Destinazione(percorso);
     struct stat st {};
     const bool esiste = ::stat(vero.c_str(), &st) == 0;
@@ -194,7 +226,7 @@ void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, b
     if (esiste && ::faccessat(AT_FDCWD, vero.c_str(), W_OK, AT_EACCESS) != 0)
         LanciaErroreFile("scrivere", percorso, errno);
     if (esiste && st.st_nlink > 1) {
-        ScriviSulPosto(percorso, vero, contenuto);
+        ScriviSulPosto(percorso, vero, contenuto, durevole, cartellaDati);
         return;
     }
 
@@ -205,7 +237,7 @@ void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, b
     if (fd < 0) {
         // A folder the user cannot write, holding a file the user can: the file itself.
         if (esiste && (errno == EACCES || errno == EPERM)) {
-            ScriviSulPosto(percorso, vero, contenuto);
+            ScriviSulPosto(percorso, vero, contenuto, durevole, cartellaDati);
             return;
         }
         LanciaErroreFile("scrivere", percorso, errno);
@@ -223,7 +255,7 @@ void ScriviFileSicuro(const std::string& percorso, std::string_view contenuto, b
             !CopiaAttributi(vero, fd)) {
             ::close(fd);
             ::unlink(temporaneo.c_str());
-            ScriviSulPosto(percorso, vero, contenuto);
+            ScriviSulPosto(percorso, vero, contenuto, durevole, cartellaDati);
             RimuoviTemporaneiVecchi(cartella, prefisso);
             return;
         }

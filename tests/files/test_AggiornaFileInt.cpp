@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace zelvano {
 namespace {
@@ -49,30 +50,34 @@ TEST(AggiornaFileInt, WritesCodesIntoColumns83To112Only) {
     EXPECT_FALSE(fs::exists(b.cartella.Percorso("tmp.txt")));
 }
 
+// Codes go to lines by position: a file with other lines, or the same lines in another
+// order, would get them on other articles. Nothing is written then.
 TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
     test::Banco b({"uno", "due"}, {});
     b.h.ArtInt[1].Modificato = 1;
     b.h.ArtInt[1].CdProd = "NUOVO";
     const std::string cambiato =
         "Il file " + b.fileInt + " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti";
+    const std::string spazi(120, ' ');
     const struct {
-        const char* contenuto; // nullptr: no file
+        std::optional<std::string> contenuto; // none: no file
         std::string messaggio;
     } casi[] = {
         {"uno\r\ndue\r\ntre", cambiato},
         {"uno\r\n", cambiato},
-        {nullptr, "Impossibile leggere il file " + b.fileInt + ": file non trovato"},
+        {"due" + spazi + "\r\nuno" + spazi + "\r\n", cambiato},
+        {std::nullopt, "Impossibile leggere il file " + b.fileInt + ": file non trovato"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.messaggio);
         fs::remove(b.fileInt);
-        if (c.contenuto != nullptr)
-            b.cartella.Scrivi("articoli.ber", c.contenuto);
+        if (c.contenuto)
+            b.cartella.Scrivi("articoli.ber", *c.contenuto);
         b.pf.AspettaMessaggio(c.messaggio);
         EXPECT_FALSE(AggiornaFileInt(b.h));
         b.pf.VerificaFine();
-        EXPECT_EQ(test::LeggiFile(b.fileInt), c.contenuto != nullptr ? c.contenuto : "");
-        EXPECT_EQ(fs::exists(b.fileInt), c.contenuto != nullptr);
+        EXPECT_EQ(test::LeggiFile(b.fileInt), c.contenuto.value_or(""));
+        EXPECT_EQ(fs::exists(b.fileInt), c.contenuto.has_value());
         EXPECT_FALSE(fs::exists(b.cartella.Percorso("tmp.txt")));
     }
 }
@@ -80,11 +85,16 @@ TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
 } // namespace
 } // namespace zelvano
 
-#include "files/ScritturaFile.h"
+#include "files/CopiaDiRipristino.h"
 #include "search/Sostituzione.h"
+#include "support/GuastoScrittura.h"
 
+#include <csignal>
+#include <fstream>
+#include <random>
 #include <set>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace zelvano {
 namespace {
@@ -171,6 +181,65 @@ TEST(AggiornaFileInt, CopyIsCreatedExclusivelyInAFolderOfTheUser) {
         EXPECT_EQ(test::LeggiFile(vittima), "da non toccare");
         EXPECT_EQ(Nomi(b.pf.cartellaDati), std::set<std::string>{});
     }
+}
+
+// Killed at a random byte of its writes (the copy, then the customer file rewritten in place
+// through its second hard link): "tmp.txt", when there, is a whole copy, and once the next
+// opening has settled the customer file it holds the old codes or the new ones, never a mix.
+TEST(AggiornaFileInt, KilledPartWayLeavesNoPartialCopyNorAMixedFile) {
+    std::vector<std::string> righe;
+    for (int k = 0; k < 5000; ++k)
+        righe.push_back(Lunga(test::RigaInt("I" + std::to_string(k), "ART", "", "V")));
+    test::Banco b(righe, {});
+    fs::create_hard_link(b.fileInt, b.cartella.Percorso("collegamento.ber"));
+    const std::string vecchio = test::LeggiFile(b.fileInt);
+    for (int32_t k = 1; k <= b.h.NumInt; ++k) {
+        b.h.ArtInt[k].Modificato = 1;
+        b.h.ArtInt[k].CdProd = "N";
+    }
+    // The copy of the old content, the copy the in-place rewrite keeps, the new content.
+    const auto scritti = static_cast<int64_t>(3 * vecchio.size() + 300);
+    std::mt19937_64 caso(11);
+    int copie = 0, strappati = 0, vecchi = 0, nuovi = 0;
+    for (int prova = 0; prova < 60; ++prova) {
+        const auto morteA = static_cast<int64_t>(caso() % static_cast<uint64_t>(scritti));
+        const pid_t figlio = ::fork();
+        ASSERT_GE(figlio, 0);
+        if (figlio == 0) {
+            ImpostaMorteScrittura(morteA);
+            ::_exit(AggiornaFileInt(b.h) ? 0 : 1);
+        }
+        int stato = 0;
+        ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+        const std::string copia = b.cartella.Percorso("tmp.txt");
+        if (fs::exists(copia)) {
+            ASSERT_EQ(test::LeggiFile(copia), vecchio) << "try " << prova;
+            ++copie;
+            fs::remove(copia);
+        }
+        const std::string ucciso = test::LeggiFile(b.fileInt);
+        strappati += ucciso != vecchio && ucciso.find("V    ") != std::string::npos;
+        RiprendiScritturaInterrotta(b.fileInt, b.pf.CartellaDatiUtente());
+        const std::string letto = test::LeggiFile(b.fileInt);
+        ASSERT_TRUE(letto == vecchio || letto.substr(82, 3) == "N  ") << "try " << prova;
+        if (letto == vecchio) {
+            ++vecchi;
+        } else {
+            ASSERT_EQ(letto.size(), vecchio.size());
+            ASSERT_EQ(letto.find("V    "), std::string::npos) << "try " << prova;
+            ++nuovi;
+            std::ofstream(b.fileInt, std::ios::binary) << vecchio; // the same file, both links
+        }
+    }
+    EXPECT_TRUE(AggiornaFileInt(b.h));
+    EXPECT_EQ(Nomi(b.cartella.Radice().string()),
+              (std::set<std::string>{"abbinamenti.txt", "articoli.ber", "catalogo.orv",
+                                     "collegamento.ber"}));
+    RecordProperty("whole_copies_left", copie);
+    RecordProperty("torn_before_opening", strappati);
+    RecordProperty("torn_after_opening", 0);
+    RecordProperty("old", vecchi);
+    RecordProperty("new", nuovi);
 }
 
 } // namespace

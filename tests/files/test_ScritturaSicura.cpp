@@ -1,8 +1,9 @@
 #include "files/ScritturaSicura.h"
 
+#include "files/CopiaDiRipristino.h"
 #include "files/ErroreFile.h"
-#include "files/ScritturaFile.h"
 #include "support/FileTemporanei.h"
+#include "support/GuastoScrittura.h"
 #include "support/ProcessoFiglio.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -33,9 +36,10 @@ std::set<std::string> Nomi(const fs::path& cartella) {
 }
 
 // The save's outcome as one text: "ok", or the message it threw.
-std::string Salva(const std::string& percorso, std::string_view contenuto) {
+std::string Salva(const std::string& percorso, std::string_view contenuto,
+                  const std::string& cartellaDati = {}) {
     try {
-        ScriviFileSicuro(percorso, contenuto);
+        ScriviFileSicuro(percorso, contenuto, true, cartellaDati);
         return "ok";
     } catch (const ErroreFile& e) {
         return e.what();
@@ -134,11 +138,14 @@ TEST(ScriviFileSicuro, KeepsOwnerGroupAndExtendedAttributes) {
 
 // As an ordinary user (a root test drops to one): a read-only file is refused as a write
 // would refuse it; a writable file in a read-only folder, or one whose owner the user
-// cannot give to a new file, is rewritten in place.
+// cannot give to a new file, is rewritten in place. The copy of the old content that an
+// in-place rewrite keeps meanwhile goes to the data folder when the file's own cannot take
+// it; with nowhere to keep it the rewrite is refused.
 TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedOthersAreWrittenInPlace) {
     test::CartellaTemporanea dir;
-    const std::string sola = dir.Percorso("sola");
+    const std::string sola = dir.Percorso("sola"), dati = dir.Percorso("dati");
     fs::create_directory(sola);
+    fs::create_directory(dati);
     const std::string bloccato = dir.Scrivi("sola/bloccato.txt", "vecchio");
     const std::string libero = dir.Scrivi("sola/libero.txt", "vecchio");
     fs::create_directory(dir.Percorso("aperta"));
@@ -155,14 +162,17 @@ TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedOthersAreWrittenInPlace) {
     const std::string esito = InFiglio(
         [&] {
             return Salva(chiuso, "nuovo") + "\n" + Salva(bloccato, "nuovo") + "\n" +
-                   Salva(libero, "nuovo") + "\n" + Salva(altrui, "nuovo") + "\n" +
-                   Salva(dir.Percorso("sola/nuovo.txt"), "x");
+                   Salva(libero, "nuovo") + "\n" + Salva(libero, "nuovo", dati) + "\n" +
+                   Salva(altrui, "nuovo") + "\n" + Salva(dir.Percorso("sola/nuovo.txt"), "x");
         },
         true);
     EXPECT_EQ(esito, "Impossibile scrivere il file " + chiuso + ": permesso negato\n" +
-                         "Impossibile scrivere il file " + bloccato +
-                         ": permesso negato\nok\nok\n" + "Impossibile scrivere il file " +
-                         dir.Percorso("sola/nuovo.txt") + ": permesso negato");
+                         "Impossibile scrivere il file " + bloccato + ": permesso negato\n" +
+                         "Impossibile scrivere il file " + libero +
+                         ": permesso negato. Non \xE8 stato possibile tenere una copia del "
+                         "contenuto precedente: il file non \xE8 stato modificato\nok\nok\n" +
+                         "Impossibile scrivere il file " + dir.Percorso("sola/nuovo.txt") +
+                         ": permesso negato");
     EXPECT_EQ(test::LeggiFile(chiuso), "vecchio");
     EXPECT_EQ(test::LeggiFile(bloccato), "vecchio");
     EXPECT_EQ(test::LeggiFile(libero), "nuovo");
@@ -171,6 +181,7 @@ TEST(ScriviFileSicuro, ReadOnlyFileIsRefusedOthersAreWrittenInPlace) {
     EXPECT_EQ(Stat(altrui).st_ino, primaAltrui.st_ino);
     EXPECT_EQ(Nomi(sola), (std::set<std::string>{"bloccato.txt", "libero.txt"}));
     EXPECT_EQ(Nomi(dir.Percorso("aperta")), (std::set<std::string>{"altrui.txt", "chiuso.txt"}));
+    EXPECT_EQ(Nomi(dati), std::set<std::string>{});
 }
 
 // The injected failure stops a write part way, as a full disk does.
@@ -229,39 +240,122 @@ TEST(ScriviFileSicuro, TemporaryFilesAreRecognisableAndCleanedUp) {
     EXPECT_EQ(Nomi(dir.Radice()), (std::set<std::string>{"abbinamenti.txt", lungo, altrui}));
 }
 
-// A large save killed at random moments: the target holds the old or the new content,
-// whole, every time.
+// A large save killed at random moments, by rename and in place (a second hard link; a
+// folder the user cannot write, whose copy goes to the data folder): the target holds the
+// old or the new content, whole, every time; in place once the next opening has settled
+// what the kill left. Every other in-place kill lands at a random byte of the save's
+// writes, as only a few kills in time do. The counts, torn files among them, are the
+// test's properties.
 TEST(ScriviFileSicuro, KilledDuringTheSaveLeavesOldOrNewWhole) {
-    test::CartellaTemporanea dir;
-    const std::string p = dir.Percorso("abbinamenti.txt");
-    std::string vecchio, nuovo;
-    for (int i = 0; i < 100000; ++i) {
-        vecchio += "K" + std::to_string(i) + std::string(40, ' ') + "A  \r\n";
-        nuovo += "N" + std::to_string(i) + std::string(41, '.') + "X  \r\n";
-    }
+    const struct {
+        const char* nome;
+        int prove, righe;
+    } modi[] = {{"rename", 30, 100000}, {"link", 100, 20000}, {"folder", 40, 20000}};
     std::mt19937 caso(7);
-    int vecchi = 0, nuovi = 0;
-    for (int prova = 0; prova < 30; ++prova) {
-        ScriviFileSicuro(p, vecchio); // also removes what the last killed save left
-        const pid_t figlio = ::fork();
-        ASSERT_GE(figlio, 0);
-        if (figlio == 0) {
-            ScriviFileSicuro(p, nuovo);
-            ::_exit(0);
+    for (const auto& [nome, prove, righe] : modi) {
+        SCOPED_TRACE(nome);
+        std::string vecchio, nuovo;
+        for (int i = 0; i < righe; ++i) {
+            vecchio += "K" + std::to_string(i) + std::string(40, ' ') + "A  \r\n";
+            nuovo += "N" + std::to_string(i) + std::string(41, '.') + "X  \r\n";
         }
-        ::usleep(static_cast<useconds_t>(caso() % 30000));
-        ::kill(figlio, SIGKILL);
-        int stato = 0;
-        ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
-        const std::string letto = test::LeggiFile(p);
-        ASSERT_TRUE(letto == vecchio || letto == nuovo)
-            << "try " << prova << ": " << letto.size() << " bytes";
-        (letto == vecchio ? vecchi : nuovi)++;
+        test::CartellaTemporanea dir;
+        const std::string cartella = dir.Percorso("f"), dati = dir.Percorso("dati");
+        fs::create_directory(cartella);
+        fs::create_directory(dati);
+        const std::string p = cartella + "/abbinamenti.txt";
+        ScriviFileSicuro(p, vecchio);
+        if (nome == "link"s)
+            fs::create_hard_link(p, dir.Percorso("altro.txt"));
+        const bool utente = nome == "folder"s;
+        if (utente) {
+            test::DaiAllUtente(dir.Radice().string());
+            fs::permissions(cartella, fs::perms(0555));
+        }
+        // As the user who saves: only the copies of their own are taken for copies.
+        const auto Come = [utente](const std::function<std::string()>& fn) {
+            return utente ? InFiglio(fn, true) : fn();
+        };
+        const auto Scrivi = [&](const std::string& contenuto) {
+            ScriviFileSicuro(p, contenuto, true, dati);
+            return "ok"s;
+        };
+        // A save as the child below makes it, unkilled: the kills land anywhere in one.
+        const auto Figlio = [&](int64_t morteA = -1) {
+            const pid_t figlio = ::fork();
+            if (figlio == 0) {
+                if (utente && !test::DiventaUtente())
+                    ::_exit(3);
+                if (morteA >= 0)
+                    ImpostaMorteScrittura(morteA);
+                // A write failed where nothing more is written, as the killing write does
+                // when it makes the last copy: the save ends there, refused.
+                try {
+                    Scrivi(nuovo);
+                } catch (const ErroreFile&) {
+                    ::_exit(1);
+                }
+                ::_exit(0);
+            }
+            return figlio;
+        };
+        int64_t durata = 0;
+        for (int k = 0; k < 3; ++k) {
+            const auto inizio = std::chrono::steady_clock::now();
+            const pid_t figlio = Figlio();
+            ASSERT_GE(figlio, 0);
+            int stato = 0;
+            ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+            ASSERT_EQ(stato, 0);
+            durata =
+                std::max<int64_t>(durata, std::chrono::duration_cast<std::chrono::microseconds>(
+                                              std::chrono::steady_clock::now() - inizio)
+                                              .count());
+        }
+        int strappati = 0, vecchi = 0, nuovi = 0;
+        for (int prova = 0; prova < prove; ++prova) {
+            // In place: the old content written back through the same file, unsynced.
+            if (nome == "rename"s)
+                ScriviFileSicuro(p, vecchio);
+            else
+                std::ofstream(p, std::ios::binary | std::ios::trunc) << vecchio;
+            // The save writes the copy (a header and the old content), then the new content.
+            const bool aByte = nome != "rename"s && prova % 2 == 1;
+            const auto byte = static_cast<int64_t>(caso() % (vecchio.size() + nuovo.size() + 300));
+            const pid_t figlio = Figlio(aByte ? byte : -1);
+            ASSERT_GE(figlio, 0);
+            if (!aByte)
+                ::usleep(
+                    static_cast<useconds_t>(caso() % static_cast<uint64_t>(durata * 11 / 10 + 1)));
+            if (!aByte)
+                ::kill(figlio, SIGKILL);
+            int stato = 0;
+            ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+            const std::string letto = test::LeggiFile(p);
+            const bool strappato = letto != vecchio && letto != nuovo;
+            strappati += strappato;
+            ASSERT_TRUE(!strappato || nome != "rename"s) << "try " << prova;
+            const std::string esito = Come([&] {
+                return std::to_string(static_cast<int>(RiprendiScritturaInterrotta(p, dati).esito));
+            });
+            const std::string dopo = test::LeggiFile(p);
+            ASSERT_TRUE(dopo == vecchio || dopo == nuovo)
+                << "try " << prova << ": " << dopo.size() << " bytes read after the opening";
+            if (strappato) {
+                EXPECT_EQ(dopo, vecchio) << "try " << prova;
+                EXPECT_EQ(esito,
+                          std::to_string(static_cast<int>(EsitoRipristino::RipristinatoVecchio)));
+            }
+            (dopo == vecchio ? vecchi : nuovi)++;
+        }
+        ASSERT_EQ(Come([&] { return Scrivi(vecchio); }), "ok");
+        EXPECT_EQ(Nomi(cartella), std::set<std::string>{"abbinamenti.txt"});
+        EXPECT_EQ(Nomi(dati), std::set<std::string>{});
+        RecordProperty(nome + "_torn_before_opening"s, strappati);
+        RecordProperty(nome + "_torn_after_opening"s, 0);
+        RecordProperty(nome + "_old"s, vecchi);
+        RecordProperty(nome + "_new"s, nuovi);
     }
-    ScriviFileSicuro(p, vecchio);
-    EXPECT_EQ(Nomi(dir.Radice()), std::set<std::string>{"abbinamenti.txt"});
-    RecordProperty("old", vecchi);
-    RecordProperty("new", nuovi);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "files/ErroreFile.h"
 #include "files/FileOutput.h"
-#include "files/ScritturaFile.h"
 #include "matching/Associazioni.h"
 #include "matching/Selezione.h"
+#include "support/GuastoScrittura.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "matching/LeggiArchivi.h"
 
 #include "data/Testo.h"
+#include "files/CopiaDiRipristino.h"
 #include "support/Banco.h"
 #include "support/ProcessoFiglio.h"
 
@@ -186,6 +187,63 @@ TEST(LeggiArchivi, OpensFilesLikeTheExamples) {
     EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
                   Numero(b.h.RigaGrd1),
               "12 16 C0001 3");
+}
+
+// A save or a replacement in place killed part way left the copy of the old content: the
+// opening makes each file whole before reading it (the old content, or the new when it had
+// been written whole) and says which. A file replaced since is not overwritten.
+TEST(LeggiArchivi, SettlesARewriteInPlaceCutShortBeforeReadingTheFiles) {
+    const std::string vecchio = RigaOut("K1", "C1", 'A') + RigaOut("", "C2", 'X') +
+                                RigaOut("", "C3", ' '),
+                      nuovo = RigaOut("K1", "C1", 'A') + RigaOut("K2", "C2", 'A') +
+                              RigaOut("K3", "C3", 'A');
+    enum Caso { Strappato, Completo, CopiaTroncata, Sostituito, ClienteStrappato };
+    for (const Caso caso : {Strappato, Completo, CopiaTroncata, Sostituito, ClienteStrappato}) {
+        SCOPED_TRACE(caso);
+        test::Banco b(Input, Catalogo, vecchio);
+        const bool cliente = caso == ClienteStrappato;
+        const std::string file = cliente ? b.fileInt : b.fileOut;
+        const std::string prima = test::LeggiFile(file);
+        const std::string dopo =
+            cliente ? test::Unisci({Input[0] + "X", Input[1], Input[2]}) : nuovo;
+        const std::string copia = CreaCopiaDiRipristino(file, prima, dopo, b.pf.cartella);
+        const std::string attuale = caso == Completo        ? dopo
+                                    : caso == Sostituito    ? "altro\r\n"
+                                    : caso == CopiaTroncata ? prima
+                                                            : dopo.substr(0, dopo.size() / 2) +
+                                                                  prima.substr(dopo.size() / 2);
+        ASSERT_TRUE((caso != Strappato && caso != ClienteStrappato) ||
+                    (attuale != prima && attuale != dopo));
+        if (caso == CopiaTroncata)
+            std::filesystem::resize_file(copia, 100);
+        // Another program's save: a new file put in its place.
+        const std::string scritto = caso == Sostituito ? file + ".nuovo" : file;
+        std::ofstream(scritto, std::ios::binary) << attuale;
+        std::filesystem::rename(scritto, file);
+
+        const std::string interrotta = "La scrittura del file " + file + " era stata interrotta ";
+        Dialoghi(b.pf, {b.fileInt, b.fileProd, b.fileOut});
+        b.pf.AspettaMessaggio(
+            caso == Completo     ? interrotta + "quando il nuovo contenuto era gi\xE0 completo: il "
+                                                "file \xE8 stato tenuto con il nuovo contenuto"
+            : caso == Sostituito ? "Il file " + file +
+                                       " \xE8 stato sostituito dopo una sua scrittura interrotta "
+                                       "ed \xE8 rimasto com'\xE8; il contenuto che aveva prima "
+                                       "\xE8 in " +
+                                       copia
+                                 : interrotta + "prima della fine: il file ha di nuovo il "
+                                                "contenuto che aveva prima");
+        if (caso == Completo)
+            b.pf.AspettaMessaggio("Nessun articolo successivo da associare");
+        LeggiArchivi(b.h);
+        b.pf.VerificaFine();
+        EXPECT_EQ(test::LeggiFile(file), caso == Completo     ? dopo
+                                         : caso == Sostituito ? attuale
+                                                              : prima);
+        EXPECT_EQ(std::filesystem::exists(copia), caso == Sostituito);
+        EXPECT_EQ(b.h.NumAssociati, caso == Completo ? 3 : caso == Sostituito ? 0 : 1);
+        EXPECT_EQ(b.h.NumInt, 3);
+    }
 }
 
 } // namespace

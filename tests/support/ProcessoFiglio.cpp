@@ -7,6 +7,11 @@
 
 namespace zelvano::test {
 
+bool DiventaUtente() {
+    return ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(UtenteQualsiasi) == 0 &&
+                                ::setuid(UtenteQualsiasi) == 0);
+}
+
 std::string InFiglio(const std::function<std::string()>& fn, bool comeUtente) {
     int tubo[2];
     if (::pipe(tubo) != 0)
@@ -16,9 +21,7 @@ std::string InFiglio(const std::function<std::string()>& fn, bool comeUtente) {
         return "<no fork>";
     if (figlio == 0) {
         ::close(tubo[0]);
-        if (comeUtente && ::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(UtenteQualsiasi) != 0 ||
-             ::setuid(UtenteQualsiasi) != 0))
+        if (comeUtente && !DiventaUtente())
             ::_exit(3);
         std::string testo;
         try {

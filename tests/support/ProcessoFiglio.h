@@ -16,6 +16,9 @@ constexpr uid_t UtenteQualsiasi = 65534;
 // a root process first becomes UtenteQualsiasi (a child of anyone else runs as they are).
 std::string InFiglio(const std::function<std::string()>& fn, bool comeUtente = false);
 
+// In a child of a root process, becomes UtenteQualsiasi; false when it could not.
+bool DiventaUtente();
+
 // Gives a path and everything under it to the user a child runs as (nothing when not root).
 void DaiAllUtente(const std::string& percorso);
 
