@@ -33,7 +33,8 @@ class Copie {
                 return 0;
             }
             if (!file_)
-                file_.emplace(h_.FileProd, h_.PosProd, h_.ImprontaProd);
+                file_.emplace(h_.FileProd, h_.PosProd, h_.ImprontaProd,
+                              [this] { return h_.pf.CartellaDatiUtente(); });
             if (!DuplicaRiga(*file_, h_, j)) {
                 motivo = "la riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " +
                          Cp1252DaUtf8(h_.FileProd);

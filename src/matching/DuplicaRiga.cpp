@@ -16,7 +16,8 @@ bool DuplicaRiga(CopieCatalogo& copie, StatoHome& h, int32_t NumeroRiga) {
 }
 
 bool DuplicaRiga(StatoHome& h, int32_t NumeroRiga) {
-    CopieCatalogo copie(h.FileProd, h.PosProd, h.ImprontaProd);
+    CopieCatalogo copie(h.FileProd, h.PosProd, h.ImprontaProd,
+                        [&h] { return h.pf.CartellaDatiUtente(); });
     const bool fatta = DuplicaRiga(copie, h, NumeroRiga);
     copie.Chiudi();
     return fatta;

@@ -10,6 +10,7 @@
 #include "files/LetturaArchivi.h"
 #include "matching/CaricaArchivi.h"
 #include "matching/Decisioni.h"
+#include "matching/RiprendiCopie.h"
 #include "matching/Totali.h"
 
 #include <cerrno>
@@ -93,6 +94,8 @@ void LeggiArchivi(StatoHome& h) {
         h.pf.Messaggio("Il file di output non pu\xF2 essere il file Database o il file Orvessa");
         return;
     }
+    if (!RiprendiCopieCatalogo(h, fileProd))
+        return;
 
     // Everything is read, and the memory it needs taken, before anything changes: a file
     // that cannot be read, or memory that runs out, leaves the work on screen as it was.
