@@ -28,12 +28,6 @@ void Riapri(Banco& b, const std::string& messaggio = "") {
     LeggiArchivi(b.h);
 }
 
-std::string Tolta(const Banco& b, int byte) {
-    return "L'aggiunta di righe al file " + b.fileProd +
-           " era stata interrotta: la riga rimasta a met\xE0 (" + std::to_string(byte) +
-           " byte) \xE8 stata tolta";
-}
-
 // The markers of appends in a folder.
 std::size_t Segni(const std::string& cartella) {
     const std::filesystem::directory_iterator tutti(cartella);
@@ -43,59 +37,43 @@ std::size_t Segni(const std::string& cartella) {
     }));
 }
 
-CopieCatalogo Copie(Banco& b) {
-    return {b.h.FileProd, b.h.PosProd, b.h.ImprontaProd,
-            [&b] { return b.pf.CartellaDatiUtente(); }};
-}
-
-// What a kill leaves: copies of line 1 made whole (none: only the marker), then a piece
-// of a line. The next opening cuts the piece, never below the length the marker noted.
+// What a kill leaves: the marker, whole copies, then a piece of a line. The next opening
+// cuts the piece, never below the length noted, unless the file was replaced since.
 TEST(RiprendiCopie, HalfLineLeftByAKillIsCutAtTheNextOpening) {
-    const std::vector<std::string> prod = {RigaProd("K1", "L01", "UNO"),
-                                           RigaProd("K2", "L02", "DUE")};
-    const std::string senzaACapo = Unisci(prod).substr(0, Unisci(prod).size() - 2);
+    const std::string k1 = RigaProd("K1", "L01", "UNO"), k2 = RigaProd("K2", "L02", "DUE");
+    const std::string intero = Unisci({k1, k2}), senzaACapo = k1 + "\r\n" + k2;
     // A name too long for a marker beside it: the marker goes to the user's data folder.
-    const std::string lungo = std::string(244, 'c');
+    const std::string lungo(244, 'c');
     const struct {
-        std::string nome, file;
-        int copie;
-        std::string pezzo, dopo;
-        bool sostituito;
+        std::string nome, file, pezzo, dopo;
+        bool sostituito = false;
     } casi[] = {
-        {"catalogo.orv", Unisci(prod), 1, prod[1].substr(0, 100),
-         Unisci({prod[0], prod[1], prod[0]}), false},
-        {lungo, senzaACapo, 0, "\r\nK1 par", senzaACapo + "\r\n", false},
-        {lungo, senzaACapo, 0, "\r", senzaACapo, false},
-        {"catalogo.orv", Unisci(prod), 1, "", Unisci({prod[0], prod[1], prod[0]}), false},
-        // Replaced by another program since: not the file the marker speaks of.
-        {"catalogo.orv", Unisci(prod), 1, "K2", Unisci({prod[0], prod[1], prod[0]}) + "K2", true},
+        {"catalogo.orv", intero, k1 + "\r\n" + k2.substr(0, 100), intero + k1 + "\r\n"},
+        {lungo, senzaACapo, "\r\nK1 par", senzaACapo + "\r\n"},
+        {lungo, senzaACapo, "\r", senzaACapo},
+        {"catalogo.orv", intero, "K2", intero + "K2", true},
     };
-    Banco b({RigaInt("I1", "", "", "K1")}, prod);
+    Banco b({RigaInt("I1", "", "", "K1")}, {k1, k2});
     b.pf.cartellaDati = b.cartella.Percorso("dati");
     std::filesystem::create_directory(b.pf.cartellaDati);
     for (const auto& c : casi) {
         SCOPED_TRACE(c.dopo.size());
         b.fileProd = b.cartella.Scrivi(c.nome, c.file);
-        Riapri(b);
-        InFiglio([&]() -> std::string {
-            CopieCatalogo copie = Copie(b);
-            for (int k = 0; k < c.copie; ++k)
-                DuplicaRiga(copie, b.h, 1);
-            const int fd = ::open(b.fileProd.c_str(), O_WRONLY | O_APPEND);
-            if (c.copie == 0)
-                PoniSegnoAccodamento(b.fileProd, fd, static_cast<int64_t>(c.file.size()),
-                                     [&b] { return b.pf.CartellaDatiUtente(); });
-            (void)!::write(fd, c.pezzo.data(), c.pezzo.size());
-            ::_exit(0); // killed: no destructor runs
-        });
+        const int fd = ::open(b.fileProd.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        PoniSegnoAccodamento(b.fileProd, fd, static_cast<int64_t>(c.file.size()),
+                             [&b] { return b.pf.CartellaDatiUtente(); });
+        ASSERT_EQ(::write(fd, c.pezzo.data(), c.pezzo.size()), std::ssize(c.pezzo));
+        ::close(fd);
         EXPECT_EQ(Segni(b.pf.cartellaDati), c.nome == lungo ? 1u : 0u);
         if (c.sostituito) {
             b.cartella.Scrivi("nuovo", LeggiFile(b.fileProd));
             std::filesystem::rename(b.cartella.Percorso("nuovo"), b.fileProd);
         }
-        const std::size_t tolti =
-            c.file.size() + c.copie * (prod[0].size() + 2) + c.pezzo.size() - c.dopo.size();
-        Riapri(b, tolti > 0 ? Tolta(b, static_cast<int>(tolti)) : "");
+        const std::size_t tolti = c.file.size() + c.pezzo.size() - c.dopo.size();
+        Riapri(b, tolti == 0 ? ""
+                             : "L'aggiunta di righe al file " + b.fileProd +
+                                   " era stata interrotta: la riga rimasta a met\xE0 (" +
+                                   std::to_string(tolti) + " byte) \xE8 stata tolta");
         EXPECT_EQ(LeggiFile(b.fileProd), c.dopo);
         EXPECT_EQ(Segni(b.cartella.Percorso("")) + Segni(b.pf.cartellaDati), 0u);
         std::filesystem::remove(b.fileProd);
@@ -122,7 +100,8 @@ TEST(RiprendiCopie, KilledWhileCopyingLeavesNoHalfLineToTheNextOpening) {
                 if (prova % 3 == 0)
                     for (int32_t k = 0;; ++k)
                         DuplicaRiga(b.h, 1 + k % 3);
-                CopieCatalogo copie = Copie(b);
+                CopieCatalogo copie(b.h.FileProd, b.h.PosProd, b.h.ImprontaProd,
+                                    [&b] { return b.pf.CartellaDatiUtente(); });
                 for (int32_t k = 0;; ++k)
                     DuplicaRiga(copie, b.h, 1 + k % 3);
             },
