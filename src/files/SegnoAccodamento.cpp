@@ -23,19 +23,23 @@ struct Segno {
     uint64_t dispositivo = 0, nodo = 0;
 };
 
+// The file's own path, whatever links or relative names led to it, so that the marker is
+// found again when the file is chosen another way.
+std::filesystem::path Reale(const std::string& percorso) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::weakly_canonical(percorso, ec);
+    return ec ? std::filesystem::path(percorso) : p;
+}
+
 std::string Accanto(const std::string& percorso) {
-    const std::filesystem::path p(percorso);
+    const std::filesystem::path p = Reale(percorso);
     return (p.parent_path() / ("." + p.filename().string() + ".zelvano-aggiunta")).string();
 }
 
 // In the shared folder the marker's name stands for the file's whole path.
 std::string InRiserva(const std::string& cartella, const std::string& percorso) {
-    std::error_code ec;
-    std::string assoluto = std::filesystem::absolute(percorso, ec).lexically_normal().string();
-    if (ec)
-        assoluto = percorso;
     uint64_t impronta = 14695981039346656037ULL;
-    for (const unsigned char c : assoluto) {
+    for (const unsigned char c : Reale(percorso).string()) {
         impronta ^= c;
         impronta *= 1099511628211ULL;
     }
