@@ -79,23 +79,13 @@ int32_t IndiceChiavi::PrimoLibero(int c) {
 
 int32_t IndiceChiavi::Ultimo(int c) const {
     const Catena& k = catene_[static_cast<std::size_t>(c)];
-    if (k.rotta)
-        return -1;
     if (k.copia != 0)
         return k.copia;
     return k.fine > k.inizio ? posizioni_[k.fine - 1] : 0;
 }
 
-bool IndiceChiavi::AccettaCopia(int c, int32_t j) {
-    Catena& k = catene_[static_cast<std::size_t>(c)];
-    std::string chiave;
-    ChiaveAbbinamento(h_.ArtProd[static_cast<std::size_t>(j)].CdProd, chiave);
-    if (chiave != chiavi_[static_cast<std::size_t>(c)]) {
-        k.rotta = true;
-        return false;
-    }
-    k.copia = j;
-    return true;
+void IndiceChiavi::AggiungiCopia(int c, int32_t j) {
+    catene_[static_cast<std::size_t>(c)].copia = j;
 }
 
 } // namespace zelvano

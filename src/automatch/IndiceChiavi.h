@@ -24,18 +24,15 @@ class IndiceChiavi {
     // are taken.
     int32_t PrimoLibero(int c);
     // The last catalogue article with the key, in table order, the one to copy; 0 when the
-    // catalogue has none; -1 when a copy came out with another key (the catalogue file
-    // was changed), so no further copy is tried.
+    // catalogue has none.
     int32_t Ultimo(int c) const;
-    // A copy of Ultimo(c) was appended as record j; false, and the chain is given up, when
-    // the copy does not bear the key.
-    bool AccettaCopia(int c, int32_t j);
+    // A copy of Ultimo(c), the same article, was appended as record j.
+    void AggiungiCopia(int c, int32_t j);
 
   private:
     struct Catena {
         std::size_t inizio = 0, fine = 0, cursore = 0; // into posizioni_
         int32_t copia = 0;                             // the latest copy made by the run
-        bool rotta = false;
     };
     const StatoHome& h_;
     std::vector<int> catenaInt_; // per input record

@@ -33,13 +33,17 @@ class Copie {
                 return 0;
             }
             if (!file_)
-                file_.emplace(h_.FileProd, h_.PosProd, h_.ImprontaProd);
-            if (!DuplicaRiga(*file_, h_, j)) {
-                motivo = "la riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " +
-                         Cp1252DaUtf8(h_.FileProd);
-                return 0;
-            }
-            return h_.NumProd;
+                file_.emplace(h_.FileProd, h_.PosProd, h_.ImprontaProd,
+                              [this] { return h_.pf.CartellaDatiUtente(); });
+            const EsitoCopia esito = DuplicaRiga(*file_, h_, j);
+            if (esito)
+                return h_.NumProd;
+            const std::string file = Cp1252DaUtf8(h_.FileProd);
+            motivo = esito.tipo == EsitoCopia::RigaMancante
+                         ? "la riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " + file
+                         : "la riga " + Numero(j) + " del file " + file +
+                               " non \xE8 pi\xF9 quella dell'articolo " + h_.ArtProd[j].CdProd;
+            return 0;
         } catch (const ErroreFile& e) {
             motivo = e.what();
             if (!file_)
@@ -124,19 +128,15 @@ EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra) {
             if (ultimo == 0)
                 continue; // no catalogue article has the key
             std::string motivo;
-            if (ultimo > 0)
-                j = copie.Copia(ultimo, motivo);
-            if (j != 0 && !indice.AccettaCopia(c, j))
-                j = 0;
+            j = copie.Copia(ultimo, motivo);
             if (j == 0) {
-                // This article is left as it was; the run goes on with the next one.
-                if (motivo.empty())
-                    motivo = "il file " + Cp1252DaUtf8(h.FileProd) +
-                             " \xE8 stato cambiato da un altro programma";
+                // This article is left as it was, and nothing of the copy is in the file;
+                // the run goes on with the next one.
                 if (esito.senzaCopia++ == 0)
                     esito.motivo = motivo;
                 continue;
             }
+            indice.AggiungiCopia(c, j);
             ++esito.copie;
         }
         Collega(h, i, j, Origine::Automatico);

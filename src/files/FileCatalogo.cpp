@@ -3,6 +3,7 @@
 #include "files/ErroreFile.h"
 #include "files/LettoreRighe.h"
 #include "files/ScritturaFile.h"
+#include "files/SegnoAccodamento.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -22,14 +23,19 @@ ImprontaFile ImprontaDi(int fd) {
 }
 
 CopieCatalogo::CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
-                             ImprontaFile& impronta)
-    : percorso_(percorso), posizioni_(posizioni), impronta_(impronta) {
+                             ImprontaFile& impronta, std::function<std::string()> cartellaRiserva)
+    : percorso_(percorso), posizioni_(posizioni), impronta_(impronta),
+      cartellaRiserva_(std::move(cartellaRiserva)) {
     fd_ = ApriFileNormale(percorso, O_RDWR | O_APPEND, "scrivere");
 }
 
 CopieCatalogo::~CopieCatalogo() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ < 0)
+        return;
+    // Left by an error: what was appended is whole, a failed append having been cut back.
+    if (!segno_.empty() && ::fsync(fd_) == 0)
+        TogliSegnoAccodamento(segno_);
+    ::close(fd_);
 }
 
 void CopieCatalogo::RileggiPosizioni() {
@@ -76,6 +82,8 @@ void CopieCatalogo::Accoda(std::string_view testo) {
             ultimo = '\n';
         impronta_.finisceACapo = ultimo == '\n' || ultimo == '\r';
     }
+    if (segno_.empty())
+        segno_ = PoniSegnoAccodamento(percorso_, fd_, prima.dimensione, cartellaRiserva_);
     std::string riga = impronta_.finisceACapo ? "" : "\r\n";
     const int64_t inizio = prima.dimensione + static_cast<int64_t>(riga.size());
     riga += testo;
@@ -86,7 +94,6 @@ void CopieCatalogo::Accoda(std::string_view testo) {
         (void)!::ftruncate(fd_, prima.dimensione);
         LanciaErroreFile("scrivere", percorso_, errore);
     }
-    accodate_ = true;
     posizioni_.push_back({inizio, static_cast<uint32_t>(testo.size())});
     impronta_ = ImprontaDi(fd_);
     impronta_.finisceACapo = true;
@@ -95,12 +102,16 @@ void CopieCatalogo::Accoda(std::string_view testo) {
 void CopieCatalogo::Chiudi() {
     if (fd_ < 0)
         return;
-    const bool sincronizzato = !accodate_ || ::fsync(fd_) == 0;
+    const bool sincronizzato = segno_.empty() || ::fsync(fd_) == 0;
     const int errore = errno;
     ::close(fd_);
     fd_ = -1;
     if (!sincronizzato)
         LanciaErroreFile("scrivere", percorso_, errore);
+    // Only now is every copy whole on the disk; a marker left by a failure above makes the
+    // next opening look at the file's end.
+    if (!segno_.empty())
+        TogliSegnoAccodamento(segno_);
 }
 
 } // namespace zelvano

@@ -6,6 +6,7 @@
 #include "data/StatoHome.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,13 +17,15 @@ namespace zelvano {
 ImprontaFile ImprontaDi(int fd);
 
 // One or many copies through one opening of the file; the copies are on disk once Chiudi
-// has returned.
+// has returned. From the first copy until then a marker notes the file's length before
+// them (SegnoAccodamento.h), so that an opening after a kill cuts away a half line.
 class CopieCatalogo {
   public:
-    // posizioni and impronta are the program's knowledge of the file, kept up to date here.
+    // posizioni and impronta are the program's knowledge of the file, kept up to date here;
+    // cartellaRiserva names the folder for the marker when the file's own takes no file.
     // Throws ErroreFile when the file cannot be opened for appending.
     CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
-                  ImprontaFile& impronta);
+                  ImprontaFile& impronta, std::function<std::string()> cartellaRiserva);
     ~CopieCatalogo();
     CopieCatalogo(const CopieCatalogo&) = delete;
     CopieCatalogo& operator=(const CopieCatalogo&) = delete;
@@ -34,7 +37,7 @@ class CopieCatalogo {
     // file does not end with one. On failure the file is cut back to what it was and
     // ErroreFile is thrown.
     void Accoda(std::string_view testo);
-    // Forces the copies to disk. Throws ErroreFile.
+    // Forces the copies to disk and drops the marker. Throws ErroreFile.
     void Chiudi();
 
   private:
@@ -43,8 +46,9 @@ class CopieCatalogo {
     std::string percorso_;
     std::vector<PosizioneRiga>& posizioni_;
     ImprontaFile& impronta_;
+    std::function<std::string()> cartellaRiserva_;
+    std::string segno_; // the marker, once the first copy is on its way
     int fd_ = -1;
-    bool accodate_ = false;
 };
 
 } // namespace zelvano

@@ -34,11 +34,16 @@ bool SelezioneProd(StatoHome& h) {
 }
 
 // A further copy of catalogue record j, shown as the last row of Grd2, which becomes the
-// chosen one; false (the user has been told) when the line is gone from the file.
+// chosen one; false (the user has been told) when the file no longer holds the line.
 bool AggiungiCopia(StatoHome& h, int32_t& j) {
-    if (!DuplicaRiga(h, j)) {
-        h.pf.Messaggio("La riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " +
-                       Cp1252DaUtf8(h.NomeFileProd) + ": associazione non eseguita");
+    const EsitoCopia esito = DuplicaRiga(h, j);
+    if (!esito) {
+        const std::string file = Cp1252DaUtf8(h.NomeFileProd);
+        h.pf.Messaggio((esito.tipo == EsitoCopia::RigaMancante
+                            ? "La riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " + file
+                            : "La riga " + Numero(j) + " del file " + file +
+                                  " non \xE8 pi\xF9 quella dell'articolo " + h.ArtProd[j].CdProd) +
+                       ": associazione non eseguita");
         return false;
     }
     j = h.NumProd;

@@ -2,24 +2,33 @@
 
 #include "data/StatoHome.h"
 #include "files/FileCatalogo.h"
+#include "files/LetturaArchivi.h"
 #include "matching/CaricaArchivi.h"
 
 namespace zelvano {
 
-bool DuplicaRiga(CopieCatalogo& copie, StatoHome& h, int32_t NumeroRiga) {
+EsitoCopia DuplicaRiga(CopieCatalogo& copie, StatoHome& h, int32_t NumeroRiga) {
     std::string testo;
-    if (!copie.Riga(NumeroRiga, testo))
-        return false;
+    if (NumeroRiga < 1 || NumeroRiga > h.NumProd || !copie.Riga(NumeroRiga, testo))
+        return {EsitoCopia::RigaMancante};
+    // The line is found by the position it had when the program last saw the file; when
+    // another program has changed it since, that position may hold another article or a
+    // piece of one. Read as the opening reads it, it must still be this record.
+    const RecArticolo letto = RecordProd(testo);
+    const RecArticolo& rec = h.ArtProd[static_cast<std::size_t>(NumeroRiga)];
+    if (letto.CdProd != rec.CdProd || letto.LineaProd != rec.LineaProd || letto.Descr != rec.Descr)
+        return {EsitoCopia::RigaCambiata};
     copie.Accoda(testo);
     InserisciRiga(h, testo);
-    return true;
+    return {EsitoCopia::Fatta};
 }
 
-bool DuplicaRiga(StatoHome& h, int32_t NumeroRiga) {
-    CopieCatalogo copie(h.FileProd, h.PosProd, h.ImprontaProd);
-    const bool fatta = DuplicaRiga(copie, h, NumeroRiga);
+EsitoCopia DuplicaRiga(StatoHome& h, int32_t NumeroRiga) {
+    CopieCatalogo copie(h.FileProd, h.PosProd, h.ImprontaProd,
+                        [&h] { return h.pf.CartellaDatiUtente(); });
+    const EsitoCopia esito = DuplicaRiga(copie, h, NumeroRiga);
     copie.Chiudi();
-    return fatta;
+    return esito;
 }
 
 } // namespace zelvano

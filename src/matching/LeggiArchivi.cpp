@@ -10,6 +10,7 @@
 #include "files/LetturaArchivi.h"
 #include "matching/CaricaArchivi.h"
 #include "matching/Decisioni.h"
+#include "matching/RiprendiCopie.h"
 #include "matching/ScrittureInterrotte.h"
 #include "matching/Totali.h"
 
@@ -94,9 +95,9 @@ void LeggiArchivi(StatoHome& h) {
         h.pf.Messaggio("Il file di output non pu\xF2 essere il file Database o il file Orvessa");
         return;
     }
-
-    // A rewrite in place that a kill cut short is settled before either file is read.
-    if (!RiprendiScrittureInterrotte(h, {fileInt, fileOut}))
+    // Writes that a kill cut short are settled before any file is read: copies appended to
+    // the catalogue, and rewrites in place of the input or the output file.
+    if (!RiprendiCopieCatalogo(h, fileProd) || !RiprendiScrittureInterrotte(h, {fileInt, fileOut}))
         return;
 
     // Everything is read, and the memory it needs taken, before anything changes: a file

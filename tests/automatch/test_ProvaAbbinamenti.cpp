@@ -131,6 +131,21 @@ TEST(ProvaAbbinamenti, FailedCopiesAreCountedOnceAndNeverLoop) {
         EXPECT_EQ(b->h.NumProd, 3);
         EXPECT_EQ(Violazioni(b->h), "");
     }
+    // Line 2 changed on disk: cut inside (what is left still has the key) or another
+    // article in its place. It is not copied, and nothing of it is appended.
+    const std::string cambiati[] = {Unisci(Catalogo(codici)).substr(0, 306 + 30),
+                                    Unisci(Catalogo({"A", "Z", "B"}))};
+    for (const std::string& cambiato : cambiati) {
+        auto b = apri();
+        b->cartella.Scrivi("catalogo.orv", cambiato);
+        b->pf.AspettaMessaggio("2 articoli non sono stati associati automaticamente: non \xE8 "
+                               "stato possibile copiare la riga del catalogo (la riga 2 del file " +
+                               b->fileProd + " non \xE8 pi\xF9 quella dell'articolo K)");
+        Esegui(b->h);
+        EXPECT_EQ(Partner(b->h), "2 - - 1");
+        EXPECT_EQ(b->h.NumProd, 3);
+        EXPECT_EQ(LeggiFile(b->fileProd), cambiato);
+    }
     {
         auto b = apri();
         std::filesystem::remove(b->fileProd);

@@ -121,16 +121,32 @@ TEST_F(Associazioni, CopyStartsItsOwnLineWhenFileLacksFinalBreak) {
     EXPECT_EQ(LeggiFile(b.fileProd), testo + "\r\n" + RigaProd("K4", "AB4", "QUATTRO") + "\r\n");
 }
 
-TEST_F(Associazioni, CopyOfLineGoneFromFileChangesNothing) {
-    b.Scegli(2, 1);
-    b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi)
-        .AspettaMessaggio(
-            "La riga 1 non c'\xE8 pi\xF9 nel file catalogo.orv: associazione non eseguita");
-    b.cartella.Scrivi("catalogo.orv", ""); // shortened on disk after the opening
-    Associa(b.h);
-    EXPECT_EQ(b.h.NumProd, 4);
-    EXPECT_EQ(Legami(2, 4), "0|0");
-    EXPECT_EQ(b.Totali(), "1|1|1");
+// The catalogue changed on disk after the opening: the line gone, another article in its
+// place, or cut inside the line. No copy is made, nothing is appended, nothing changes.
+TEST_F(Associazioni, CopyOfLineChangedOnDiskChangesNothing) {
+    const std::string riga1 = RigaProd("K1", "AB1", "UNO") + "\r\n";
+    const std::string altra = RigaProd("K1", "AB9", "UNO") + "\r\n";
+    const std::string cambiata = "La riga 1 del file catalogo.orv non \xE8 pi\xF9 quella "
+                                 "dell'articolo K1: associazione non eseguita";
+    const struct {
+        std::string file, messaggio;
+    } casi[] = {
+        {"", "La riga 1 non c'\xE8 pi\xF9 nel file catalogo.orv: associazione non eseguita"},
+        {altra + riga1, cambiata},                 // a line inserted before it
+        {riga1.substr(0, 30), cambiata},           // cut at byte 30: the code still reads K1
+        {riga1.substr(0, 256) + "\r\n", cambiata}, // the description cut short
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.file.size());
+        b.Scegli(2, 1);
+        b.pf.AspettaFrmMsg(EsitoScelta::Aggiungi).AspettaMessaggio(c.messaggio);
+        b.cartella.Scrivi("catalogo.orv", c.file);
+        Associa(b.h);
+        EXPECT_EQ(LeggiFile(b.fileProd), c.file);
+        EXPECT_EQ(b.h.NumProd, 4);
+        EXPECT_EQ(Legami(2, 4), "0|0");
+        EXPECT_EQ(b.Totali(), "1|1|1");
+    }
 }
 
 // The copy's write fails part way, as on a full disk: the catalogue file is cut back, and

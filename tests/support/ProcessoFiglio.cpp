@@ -1,5 +1,6 @@
 #include "ProcessoFiglio.h"
 
+#include <csignal>
 #include <filesystem>
 #include <grp.h>
 #include <sys/wait.h>
@@ -49,6 +50,27 @@ std::string InFiglio(const std::function<std::string()>& fn, bool comeUtente) {
     if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
         return "<child ended with status " + std::to_string(stato) + "> " + testo;
     return testo;
+}
+
+bool UccidiDopo(const std::function<void()>& fn, unsigned microsecondi,
+                const std::function<bool()>& iniziato) {
+    const pid_t figlio = ::fork();
+    if (figlio < 0)
+        return false;
+    if (figlio == 0) {
+        fn();
+        ::_exit(0);
+    }
+    // A child on a busy machine may wait long to run at all: the moment counts from when
+    // it has begun its work.
+    for (int attese = 0; iniziato && !iniziato() && attese < 20000; ++attese)
+        ::usleep(100);
+    ::usleep(microsecondi);
+    if (::waitpid(figlio, nullptr, WNOHANG) != 0)
+        return false;
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+    return true;
 }
 
 void DaiAllUtente(const std::string& percorso) {

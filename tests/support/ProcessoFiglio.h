@@ -18,6 +18,11 @@ std::string InFiglio(const std::function<std::string()>& fn, bool comeUtente = f
 
 // In a child of a root process, becomes UtenteQualsiasi; false when it could not.
 bool DiventaUtente();
+// Runs fn in a forked child and kills it (SIGKILL) the given microseconds after iniziato
+// first holds (at once when not given), unless it has ended by then; true when the kill
+// found it still running.
+bool UccidiDopo(const std::function<void()>& fn, unsigned microsecondi,
+                const std::function<bool()>& iniziato = {});
 
 // Gives a path and everything under it to the user a child runs as (nothing when not root).
 void DaiAllUtente(const std::string& percorso);

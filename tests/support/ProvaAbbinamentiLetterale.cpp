@@ -43,7 +43,7 @@ EsitoProva ProvaAbbinamentiLetterale(StatoHome& h, int32_t fino) {
                 break;
             bool copiata = false;
             try {
-                copiata = DuplicaRiga(h, preso);
+                copiata = static_cast<bool>(DuplicaRiga(h, preso));
             } catch (const ErroreFile&) {
             }
             if (!copiata) {
