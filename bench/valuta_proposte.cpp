@@ -28,7 +28,9 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -100,9 +102,19 @@ double Quota(std::size_t parte, std::size_t tutto) {
 int main(int argc, char** argv) {
     int a = 1;
     bool calibra = false;
-    if (a < argc && std::strcmp(argv[a], "--calibra") == 0) {
-        calibra = true;
-        ++a;
+    // --mostra REASON EVIDENCE: the wrong proposals of that kind, on standard error.
+    int mostraRagione = -1, mostraProva = -1;
+    for (;;) {
+        if (a < argc && std::strcmp(argv[a], "--calibra") == 0) {
+            calibra = true;
+            ++a;
+        } else if (a + 2 < argc && std::strcmp(argv[a], "--mostra") == 0) {
+            mostraRagione = std::atoi(argv[a + 1]);
+            mostraProva = std::atoi(argv[a + 2]);
+            a += 3;
+        } else {
+            break;
+        }
     }
     if (argc - a != 3) {
         std::fprintf(stderr, "usage: %s [--calibra] <input-file> <catalogue-file> <truth-file>\n",
@@ -128,7 +140,9 @@ int main(int argc, char** argv) {
         zelvano::IndiceSuggerimenti indice;
         indice.Aggiorna(h);
         const auto t1 = Orologio::now();
+        const std::clock_t c1 = std::clock();
         const auto gruppi = zelvano::CalcolaProposte(indice, h);
+        const std::clock_t c2 = std::clock();
         const auto t2 = Orologio::now();
         const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
 
@@ -176,6 +190,13 @@ int main(int argc, char** argv) {
                 ++numProposte;
                 const std::string& vero = verita[static_cast<std::size_t>(p.i) - 1];
                 const bool giusta = !vero.empty() && h.ArtProd[p.j].CdProd.str() == vero;
+                if (!giusta && static_cast<int>(p.ragione) == mostraRagione &&
+                    p.prova == mostraProva)
+                    std::fprintf(stderr, "wrong: [%s] [%s] -> [%s] [%s], true [%s]\n",
+                                 h.ArtInt[p.i].CdProd.str().c_str(),
+                                 h.ArtInt[p.i].Descr.str().c_str(),
+                                 h.ArtProd[p.j].CdProd.str().c_str(),
+                                 h.ArtProd[p.j].Descr.str().c_str(), vero.c_str());
                 auto& c = calibrazione[{static_cast<int>(p.ragione), p.prova}];
                 c.first += giusta ? 1 : 0;
                 ++c.second;
@@ -192,12 +213,14 @@ int main(int argc, char** argv) {
                 }
             }
 
-        std::printf("%d input articles, %d catalogue articles, %d paired by the automatic run\n"
-                    "left to do: %zu with a code (%zu with the true article in the catalogue, "
-                    "%zu of them free), %zu without; %zu with no true article\n"
-                    "index %.0f ms, proposals %.0f ms: %zu proposals in %zu groups\n\n",
-                    h.NumInt, h.NumProd, h.NumAssociati, conCodice, conInCatalogo, conLibero,
-                    senzaCodice, senzaVero, ms(t1 - t0), ms(t2 - t1), numProposte, gruppi.size());
+        std::printf(
+            "%d input articles, %d catalogue articles, %d paired by the automatic run\n"
+            "left to do: %zu with a code (%zu with the true article in the catalogue, "
+            "%zu of them free), %zu without; %zu with no true article\n"
+            "index %.0f ms, proposals %.0f ms (%.0f ms CPU): %zu proposals in %zu groups\n\n",
+            h.NumInt, h.NumProd, h.NumAssociati, conCodice, conInCatalogo, conLibero, senzaCodice,
+            senzaVero, ms(t1 - t0), ms(t2 - t1),
+            1000.0 * static_cast<double>(c2 - c1) / CLOCKS_PER_SEC, numProposte, gruppi.size());
         std::printf("%-20s %8s %8s %8s %8s %8s\n", "confidence >=", "90", "95", "98", "99", "99.5");
         const auto riga = [&](const char* nome, const Conti& c, bool copertura) {
             std::printf("%-20s", nome);

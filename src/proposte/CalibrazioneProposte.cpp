@@ -1,7 +1,6 @@
 #include "proposte/CalibrazioneProposte.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace zelvano {
 
@@ -33,12 +32,7 @@ double FiduciaProposta(Ragione ragione, uint8_t prova) {
             continue;
         if (c.tutte < MinMisurate)
             return Ignota;
-        // Wilson's lower bound, one-sided 95%.
-        constexpr double z = 1.645;
-        const double n = c.tutte, p = c.giusti / n, z2 = z * z;
-        const double basso =
-            (p + z2 / (2 * n) - z * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n))) / (1 + z2 / n);
-        return std::max(Ignota, 100 * basso);
+        return std::max(Ignota, 100.0 * (c.giusti + 1.0) / (c.tutte + 2.0));
     }
     return Ignota;
 }

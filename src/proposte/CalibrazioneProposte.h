@@ -11,17 +11,18 @@
 namespace zelvano {
 
 // The strength of the evidence behind a proposal, 0 the strongest: how the rivals stand (no
-// other code fits as well; others do but the description sets the article apart; the
-// description does not; a taken article fits better) times three, plus how much of the
-// customer's description the article holds (most, some, little). For a proposal from the
+// other code fits as well; one other does, or several, but the description sets the article
+// apart; the description does not; a taken article fits better) times three, plus how much
+// of the customer's description the article holds (most, some, little). For a proposal from the
 // description alone the first part says how rare the customer's words are instead.
-constexpr uint8_t NumProve = 12;
+constexpr uint8_t NumProve = 15;
 constexpr uint8_t ProvaProposta(uint8_t rivali, uint8_t descrizione) {
     return static_cast<uint8_t>(rivali * 3 + descrizione);
 }
 
-// 0..100: the lower end of a one-sided 95% interval around the share of right proposals
-// measured for this reason and evidence; 50 where the measure saw fewer than a handful.
+// 0..100: the share of right proposals measured for this reason and evidence, as the rule
+// of succession puts it ((right + 1) / (made + 2)), so a few proposals all right never make
+// a certainty; 50 where the measure saw fewer than a handful.
 double FiduciaProposta(Ragione ragione, uint8_t prova);
 
 } // namespace zelvano

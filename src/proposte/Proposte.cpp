@@ -182,9 +182,21 @@ bool Corrisponde(const ParolaCliente& p, std::string_view c) {
     return p.testo.size() >= 4 && c.size() >= 4 && UnoScarto(p.testo, c);
 }
 
-// The share of the customer's description, by weight, that catalogue article j holds.
-float QuotaDescrizione(const std::vector<ParolaCliente>& cliente, std::string_view descr) {
+// How much of the customer's description an article holds: the share by weight, and
+// whether a word of the customer's with a digit in it (a size, a norm) is missing, which
+// speaks against the article more than any common word it lacks.
+struct Somiglianza {
+    float quota = 0;
+    float peso = 0; // the weight found
+    bool contraddetta = false;
+    // For ranking: a contradicted article loses a quarter.
+    float Punti() const { return quota - (contraddetta ? 0.25F : 0.0F); }
+};
+
+Somiglianza SomiglianzaDescrizione(const std::vector<ParolaCliente>& cliente,
+                                   std::string_view descr) {
     float tutto = 0, trovato = 0;
+    Somiglianza s;
     std::vector<std::string> parole;
     PerParola(descr, [&](std::string_view p, bool) { parole.emplace_back(p); });
     for (const ParolaCliente& q : cliente) {
@@ -192,12 +204,20 @@ float QuotaDescrizione(const std::vector<ParolaCliente>& cliente, std::string_vi
         if (std::any_of(parole.begin(), parole.end(),
                         [&](const std::string& c) { return Corrisponde(q, c); }))
             trovato += q.peso;
+        else if (ConCifra(q.testo))
+            s.contraddetta = true;
     }
-    return tutto > 0 ? trovato / tutto : 0.0F;
+    s.quota = tutto > 0 ? trovato / tutto : 0.0F;
+    s.peso = trovato;
+    return s;
 }
 
-uint8_t LivelloDescrizione(float quota) {
-    return quota >= 0.6F ? 0 : quota >= 0.3F ? 1 : 2;
+// Most of the description, with words rare enough to tell families apart (a product line's
+// name, a size); some of it; little.
+uint8_t LivelloDescrizione(const Somiglianza& s) {
+    if (s.quota >= 0.6F && !s.contraddetta && s.peso >= 10)
+        return 0;
+    return s.quota >= 0.3F && s.peso >= 5 ? 1 : 2;
 }
 
 // A set of hashes: a bit per low bits for the quick no, then the sorted hashes.
@@ -282,7 +302,7 @@ struct Candidato {
     uint8_t livello; // 0 equal keys, 1 the code in the description, 2 one slip
     Ragione ragione;
     std::string testo;
-    float descr = 0;
+    Somiglianza descr;
     bool libero = true;
 };
 
@@ -295,25 +315,29 @@ bool Scegli(const StatoHome& h, std::vector<Candidato>& c, Proposta& p) {
     std::sort(c.begin(), c.end(), [](const Candidato& a, const Candidato& b) {
         if (a.livello != b.livello)
             return a.livello < b.livello;
-        if (a.descr != b.descr)
-            return a.descr > b.descr;
+        if (a.descr.Punti() != b.descr.Punti())
+            return a.descr.Punti() > b.descr.Punti();
         return a.j < b.j;
     });
     const auto m = std::find_if(c.begin(), c.end(), [](const Candidato& x) { return x.libero; });
     if (m == c.end())
         return false;
+    // The rivals: other codes as close, free or taken.
     uint8_t rivali = 0;
-    float altra = -1;
+    int distinte = 0;
+    float altra = -2;
     for (auto it = c.begin(); it != c.end(); ++it) {
         if (it == m || StessoCodice(h, it->j, m->j))
             continue;
-        if (it < m) // taken, and as likely or likelier
-            rivali = 3;
-        else if (it->livello == m->livello)
-            altra = std::max(altra, it->descr);
+        if (it < m) { // taken, and as likely or likelier
+            rivali = 4;
+        } else if (it->livello == m->livello) {
+            altra = std::max(altra, it->descr.Punti());
+            ++distinte;
+        }
     }
-    if (rivali == 0 && altra >= 0)
-        rivali = m->descr - altra >= Margine ? 1 : 2;
+    if (rivali == 0 && distinte > 0)
+        rivali = m->descr.Punti() - altra < Margine ? 3 : distinte == 1 ? 1 : 2;
     p.j = m->j;
     p.ragione = m->ragione;
     p.testo = m->testo;
@@ -334,10 +358,10 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
         for (Candidato& y : c)
             if (y.j == j) {
                 if (livello < y.livello)
-                    y = {j, livello, ragione, std::move(testo)};
+                    y = {j, livello, ragione, std::move(testo), {}, true};
                 return;
             }
-        c.push_back({j, livello, ragione, std::move(testo)});
+        c.push_back({j, livello, ragione, std::move(testo), {}, true});
     };
     const uint64_t hq = Hash64(kq);
     PerPosto(r.chiavi, hq, [&](int32_t j) {
@@ -413,7 +437,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
         return false;
     const std::vector<ParolaCliente> parole = ParoleDelCliente(x, h.ArtInt[i].Descr);
     for (Candidato& y : c) {
-        y.descr = QuotaDescrizione(parole, h.ArtProd[y.j].Descr);
+        y.descr = SomiglianzaDescrizione(parole, h.ArtProd[y.j].Descr);
         y.libero = h.ArtProd[y.j].PCdInt == 0;
     }
     return Scegli(h, c, p);
@@ -453,9 +477,9 @@ bool PropostaDaDescrizione(const IndiceSuggerimenti& x, const StatoHome& h, int3
                          0,
                          Ragione::SoloDescrizione,
                          {},
-                         QuotaDescrizione(parole, h.ArtProd[j].Descr),
+                         SomiglianzaDescrizione(parole, h.ArtProd[j].Descr),
                          h.ArtProd[j].PCdInt == 0});
-    if (!Scegli(h, c, p) || p.prova / 3 > 1)
+    if (!Scegli(h, c, p) || p.prova / 3 > 2)
         return false;
     // The rarer the customer's rarest word, the fewer articles could have been meant.
     const std::size_t volte = rare.front()->articoli;
