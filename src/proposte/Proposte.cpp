@@ -30,6 +30,8 @@ constexpr std::size_t MaxRara = 300;
 // How much more of the customer's description an article has to hold than any rival with
 // another code for the description to set it apart.
 constexpr float Margine = 0.15F;
+// Or as much and a word more that at most one article in twenty holds (log(1 + 20)).
+constexpr float PesoDistintivo = 3.0F;
 // The shortest code key looked for among slips, prefixes and description words: shorter
 // ones are one slip away from too many codes.
 constexpr std::size_t MinChiave = 3, MinChiaveInDescrizione = 4;
@@ -322,22 +324,30 @@ bool Scegli(const StatoHome& h, std::vector<Candidato>& c, Proposta& p) {
     const auto m = std::find_if(c.begin(), c.end(), [](const Candidato& x) { return x.libero; });
     if (m == c.end())
         return false;
-    // The rivals: other codes as close, free or taken.
+    // The rivals: other codes as close, free or taken. The description sets the article
+    // apart when it holds clearly more of it than the likeliest rival, or holds as much and
+    // a rare word more.
     uint8_t rivali = 0;
     int distinte = 0;
-    float altra = -2;
+    const Candidato* altra = nullptr;
     for (auto it = c.begin(); it != c.end(); ++it) {
         if (it == m || StessoCodice(h, it->j, m->j))
             continue;
         if (it < m) { // taken, and as likely or likelier
             rivali = 4;
         } else if (it->livello == m->livello) {
-            altra = std::max(altra, it->descr.Punti());
+            if (altra == nullptr)
+                altra = &*it;
             ++distinte;
         }
     }
-    if (rivali == 0 && distinte > 0)
-        rivali = m->descr.Punti() - altra < Margine ? 3 : distinte == 1 ? 1 : 2;
+    if (rivali == 0 && altra != nullptr) {
+        const Somiglianza& a = altra->descr;
+        const bool aParte = m->descr.Punti() - a.Punti() >= Margine ||
+                            (!m->descr.contraddetta && m->descr.quota > a.quota &&
+                             m->descr.peso - a.peso >= PesoDistintivo);
+        rivali = !aParte ? 3 : distinte == 1 ? 1 : 2;
+    }
     p.j = m->j;
     p.ragione = m->ragione;
     p.testo = m->testo;
