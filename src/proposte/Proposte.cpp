@@ -278,8 +278,27 @@ unsigned Parti(std::size_t n) {
 // The catalogue looked up by what the customers' codes ask for.
 struct Ricerca {
     int32_t n = 0;
-    Posti chiavi, cancellazioni, inDescrizione;
+    Posti chiavi, cancellazioni, inDescrizione, cancellazioniDescrizione;
 };
+
+// Calls f with the key of each word between blanks of a description that may be a code: of
+// at least MinChiaveInDescrizione characters, one a digit.
+template <class F> void PerParolaCodice(std::string_view d, std::string& chiave, F&& f) {
+    std::size_t s = 0;
+    while (s < d.size()) {
+        std::size_t e = d.find(' ', s);
+        if (e == std::string_view::npos)
+            e = d.size();
+        const std::string_view parola = d.substr(s, e - s);
+        s = e + 1;
+        if (parola.size() < MinChiaveInDescrizione || !ConCifra(parola))
+            continue;
+        chiave.clear();
+        AccodaChiaveCodice(parola, chiave);
+        if (chiave.size() >= MinChiaveInDescrizione)
+            f(std::string_view(chiave));
+    }
+}
 
 // What one customer code is looked up by: its key, its key less each character, the key of
 // what follows a maker's prefix, the key of what precedes a suffix.
@@ -301,7 +320,9 @@ template <class F> void PerVariante(std::string_view codice, std::string_view kq
 
 struct Candidato {
     int32_t j;
-    uint8_t livello; // 0 equal keys, 1 the code in the description, 2 one slip
+    // 0 equal keys, 1 the code among the description's words, 2 one slip (or a prefix, a
+    // suffix), 3 the code among the description's words with one slip
+    uint8_t livello;
     Ragione ragione;
     std::string testo;
     Somiglianza descr;
@@ -351,7 +372,7 @@ bool Scegli(const StatoHome& h, std::vector<Candidato>& c, Proposta& p) {
     p.j = m->j;
     p.ragione = m->ragione;
     p.testo = m->testo;
-    p.prova = ProvaProposta(rivali, LivelloDescrizione(m->descr));
+    p.prova = ProvaProposta(rivali, LivelloDescrizione(m->descr), m->livello == 3);
     return true;
 }
 
@@ -388,6 +409,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
             for (int32_t j : inDescr)
                 aggiungi(j, 1, Ragione::CodiceInDescrizione, {});
     }
+    std::vector<std::string> bordi; // the keys left once a prefix or a suffix is gone
     if (kq.size() >= MinChiave) {
         // Prefixes and suffixes, on the code as typed, so the text is the customer's.
         for (std::size_t s = 1; s < codice.size(); ++s) {
@@ -400,6 +422,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
                     if (x.Chiave(j) == k)
                         aggiungi(j, 2, Ragione::Prefisso, Maiuscolo(testa));
                 });
+                bordi.push_back(k);
             }
             if (!coda.empty() && coda.size() <= 3 && testa.size() >= MinChiave) {
                 const std::string_view resto = codice.substr(s);
@@ -417,6 +440,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
                     if (x.Chiave(j) == k)
                         aggiungi(j, 2, Ragione::Suffisso, Maiuscolo(testo));
                 });
+                bordi.push_back(k);
             }
         }
         // One slip: kq is a key less a character, or they share a key less a character.
@@ -442,6 +466,35 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
             PerPosto(r.chiavi, hd, slip);
             PerPosto(r.cancellazioni, hd, slip);
         });
+    }
+    // The same slips, prefixes and suffixes among the description's words.
+    if (kq.size() >= MinChiaveInDescrizione && ConCifra(kq)) {
+        std::vector<int32_t> vicini;
+        const auto tocca = [&](int32_t j) { vicini.push_back(j); };
+        for (const std::string& k : bordi)
+            PerPosto(r.inDescrizione, Hash64(k), tocca);
+        PerPosto(r.cancellazioniDescrizione, hq, tocca);
+        std::string buf;
+        PerCancellazione(kq, buf, [&](std::string_view d) {
+            const uint64_t hd = Hash64(d);
+            PerPosto(r.inDescrizione, hd, tocca);
+            PerPosto(r.cancellazioniDescrizione, hd, tocca);
+        });
+        std::sort(vicini.begin(), vicini.end());
+        vicini.erase(std::unique(vicini.begin(), vicini.end()), vicini.end());
+        if (vicini.size() <= MaxInDescrizione) {
+            std::string chiave;
+            for (int32_t j : vicini) {
+                bool vicino = false;
+                PerParolaCodice(h.ArtProd[j].Descr, chiave, [&](std::string_view t) {
+                    vicino = vicino || std::find(bordi.begin(), bordi.end(), t) != bordi.end() ||
+                             (t.size() + 1 >= kq.size() && t.size() <= kq.size() + 1 &&
+                              DistanzaCodici(kq, t) == 1);
+                });
+                if (vicino)
+                    aggiungi(j, 3, Ragione::CodiceInDescrizione, {});
+            }
+        }
     }
     if (c.empty())
         return false;
@@ -494,6 +547,7 @@ bool PropostaDaDescrizione(const IndiceSuggerimenti& x, const StatoHome& h, int3
     // The rarer the customer's rarest word, the fewer articles could have been meant.
     const std::size_t volte = rare.front()->articoli;
     p.prova = ProvaProposta(volte <= 12 ? 0 : volte <= 60 ? 1 : 2, p.prova % 3);
+
     return true;
 }
 
@@ -502,7 +556,7 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
     Ricerca r;
     r.n = std::min(x.Conta(), h.NumProd);
     const unsigned parti = Parti(daProporre.size());
-    std::vector<std::vector<uint64_t>> voluti(parti), voluteInDescr(parti);
+    std::vector<std::vector<uint64_t>> voluti(parti);
     InParallelo(daProporre.size(), parti, [&](std::size_t da, std::size_t a, unsigned k) {
         for (std::size_t t = da; t < a; ++t) {
             const std::string_view codice = h.ArtInt[daProporre[t]].CdProd;
@@ -511,8 +565,6 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
                 continue;
             PerVariante(codice, kq,
                         [&](std::string_view v, bool) { voluti[k].push_back(Hash64(v)); });
-            if (kq.size() >= MinChiaveInDescrizione && ConCifra(kq))
-                voluteInDescr[k].push_back(Hash64(kq));
         }
     });
     const auto unisci = [](std::vector<std::vector<uint64_t>>& v) {
@@ -521,10 +573,11 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
             u.insert(u.end(), x.begin(), x.end());
         return InsiemeHash(std::move(u));
     };
-    const InsiemeHash volute = unisci(voluti), inDescr = unisci(voluteInDescr);
+    const InsiemeHash volute = unisci(voluti);
 
     const unsigned partiCat = Parti(static_cast<std::size_t>(r.n));
-    std::vector<Posti> chiavi(partiCat), cancellazioni(partiCat), descr(partiCat);
+    std::vector<Posti> chiavi(partiCat), cancellazioni(partiCat), descr(partiCat),
+        cancDescr(partiCat);
     InParallelo(static_cast<std::size_t>(r.n), partiCat,
                 [&](std::size_t da, std::size_t a, unsigned k) {
                     std::string buf, chiave;
@@ -538,23 +591,16 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
                             if (const uint64_t hd = Hash64(d); volute.Contiene(hd))
                                 cancellazioni[k].push_back({hd, j});
                         });
-                        // The words of the description between blanks, as codes.
-                        const std::string_view d = h.ArtProd[j].Descr;
-                        std::size_t s = 0;
-                        while (s < d.size()) {
-                            std::size_t e = d.find(' ', s);
-                            if (e == std::string_view::npos)
-                                e = d.size();
-                            const std::string_view parola = d.substr(s, e - s);
-                            s = e + 1;
-                            if (parola.size() < MinChiaveInDescrizione || !ConCifra(parola))
-                                continue;
-                            chiave.clear();
-                            AccodaChiaveCodice(parola, chiave);
-                            if (const uint64_t hp = Hash64(chiave);
-                                chiave.size() >= MinChiaveInDescrizione && inDescr.Contiene(hp))
+                        // The words of the description that may be codes, and each less a
+                        // character.
+                        PerParolaCodice(h.ArtProd[j].Descr, chiave, [&](std::string_view p) {
+                            if (const uint64_t hp = Hash64(p); volute.Contiene(hp))
                                 descr[k].push_back({hp, j});
-                        }
+                            PerCancellazione(p, buf, [&](std::string_view d) {
+                                if (const uint64_t hd = Hash64(d); volute.Contiene(hd))
+                                    cancDescr[k].push_back({hd, j});
+                            });
+                        });
                     }
                 });
     const auto unisci2 = [](std::vector<Posti>& v) {
@@ -571,6 +617,7 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
     r.chiavi = unisci2(chiavi);
     r.cancellazioni = unisci2(cancellazioni);
     r.inDescrizione = unisci2(descr);
+    r.cancellazioniDescrizione = unisci2(cancDescr);
     return r;
 }
 
