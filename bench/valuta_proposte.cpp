@@ -104,10 +104,15 @@ int main(int argc, char** argv) {
     bool calibra = false;
     // --mostra REASON EVIDENCE: the wrong proposals of that kind, on standard error.
     int mostraRagione = -1, mostraProva = -1;
+    // --mancate N: the first N articles counted in the coverage left without a proposal at 99.
+    int mancate = 0;
     for (;;) {
         if (a < argc && std::strcmp(argv[a], "--calibra") == 0) {
             calibra = true;
             ++a;
+        } else if (a + 1 < argc && std::strcmp(argv[a], "--mancate") == 0) {
+            mancate = std::atoi(argv[a + 1]);
+            a += 2;
         } else if (a + 2 < argc && std::strcmp(argv[a], "--mostra") == 0) {
             mostraRagione = std::atoi(argv[a + 1]);
             mostraProva = std::atoi(argv[a + 2]);
@@ -244,6 +249,28 @@ int main(int argc, char** argv) {
         for (std::size_t r = 0; r < perRagione.size(); ++r)
             if (perRagione[r].fatte[0] > 0)
                 riga(NomiRagioni[r], perRagione[r], false);
+
+        {
+            std::vector<const zelvano::Proposta*> perArticolo(tipo.size(), nullptr);
+            for (const auto& g : gruppi)
+                for (const auto& p : g.proposte)
+                    perArticolo[static_cast<std::size_t>(p.i)] = &p;
+            for (int32_t i = 1; i <= h.NumInt && mancate > 0; ++i) {
+                const auto* p = perArticolo[static_cast<std::size_t>(i)];
+                if (tipo[static_cast<std::size_t>(i)] == 0 || (p != nullptr && p->fiducia >= 99))
+                    continue;
+                --mancate;
+                std::fprintf(stderr, "left: [%s] [%s] true [%s]", h.ArtInt[i].CdProd.str().c_str(),
+                             h.ArtInt[i].Descr.str().c_str(),
+                             verita[static_cast<std::size_t>(i) - 1].c_str());
+                if (p != nullptr)
+                    std::fprintf(stderr, " -> %s %d %.1f [%s] [%s]",
+                                 NomiRagioni[static_cast<std::size_t>(p->ragione)], p->prova,
+                                 p->fiducia, h.ArtProd[p->j].CdProd.str().c_str(),
+                                 h.ArtProd[p->j].Descr.str().c_str());
+                std::fprintf(stderr, "\n");
+            }
+        }
 
         // The clerk. By hand an article costs Ctrl+1, F3, F7 to pair, F5, F7 to mark; a
         // group accepted at 99 costs opening it, a sample of up to 20 answered one key each,

@@ -30,8 +30,6 @@ constexpr std::size_t MaxRara = 300;
 // How much more of the customer's description an article has to hold than any rival with
 // another code for the description to set it apart.
 constexpr float Margine = 0.15F;
-// Or as much and a word more that at most one article in twenty holds (log(1 + 20)).
-constexpr float PesoDistintivo = 3.0F;
 // The shortest code key looked for among slips, prefixes and description words: shorter
 // ones are one slip away from too many codes.
 constexpr std::size_t MinChiave = 3, MinChiaveInDescrizione = 4;
@@ -189,7 +187,8 @@ bool Corrisponde(const ParolaCliente& p, std::string_view c) {
 // speaks against the article more than any common word it lacks.
 struct Somiglianza {
     float quota = 0;
-    float peso = 0; // the weight found
+    float peso = 0;       // the weight found
+    uint32_t trovate = 0; // which of the customer's first 32 words were found
     bool contraddetta = false;
     // For ranking: a contradicted article loses a quarter.
     float Punti() const { return quota - (contraddetta ? 0.25F : 0.0F); }
@@ -201,13 +200,17 @@ Somiglianza SomiglianzaDescrizione(const std::vector<ParolaCliente>& cliente,
     Somiglianza s;
     std::vector<std::string> parole;
     PerParola(descr, [&](std::string_view p, bool) { parole.emplace_back(p); });
-    for (const ParolaCliente& q : cliente) {
+    for (std::size_t k = 0; k < cliente.size(); ++k) {
+        const ParolaCliente& q = cliente[k];
         tutto += q.peso;
         if (std::any_of(parole.begin(), parole.end(),
-                        [&](const std::string& c) { return Corrisponde(q, c); }))
+                        [&](const std::string& c) { return Corrisponde(q, c); })) {
             trovato += q.peso;
-        else if (ConCifra(q.testo))
+            if (k < 32)
+                s.trovate |= 1u << k;
+        } else if (ConCifra(q.testo)) {
             s.contraddetta = true;
+        }
     }
     s.quota = tutto > 0 ? trovato / tutto : 0.0F;
     s.peso = trovato;
@@ -346,29 +349,28 @@ bool Scegli(const StatoHome& h, std::vector<Candidato>& c, Proposta& p) {
     if (m == c.end())
         return false;
     // The rivals: other codes as close, free or taken. The description sets the article
-    // apart when it holds clearly more of it than the likeliest rival, or holds as much and
-    // a rare word more.
+    // apart from a rival when it holds clearly more of it, or every word of it the rival
+    // holds and one more.
+    const auto aParte = [&](const Somiglianza& a) {
+        const Somiglianza& b = m->descr;
+        return b.Punti() - a.Punti() >= Margine ||
+               (!b.contraddetta && (b.trovate & ~a.trovate) != 0 && (a.trovate & ~b.trovate) == 0);
+    };
     uint8_t rivali = 0;
     int distinte = 0;
-    const Candidato* altra = nullptr;
+    bool separate = true;
     for (auto it = c.begin(); it != c.end(); ++it) {
         if (it == m || StessoCodice(h, it->j, m->j))
             continue;
         if (it < m) { // taken, and as likely or likelier
             rivali = 4;
         } else if (it->livello == m->livello) {
-            if (altra == nullptr)
-                altra = &*it;
+            separate = separate && aParte(it->descr);
             ++distinte;
         }
     }
-    if (rivali == 0 && altra != nullptr) {
-        const Somiglianza& a = altra->descr;
-        const bool aParte = m->descr.Punti() - a.Punti() >= Margine ||
-                            (!m->descr.contraddetta && m->descr.quota > a.quota &&
-                             m->descr.peso - a.peso >= PesoDistintivo);
-        rivali = !aParte ? 3 : distinte == 1 ? 1 : 2;
-    }
+    if (rivali == 0 && distinte > 0)
+        rivali = !separate ? 3 : distinte == 1 ? 1 : 2;
     p.j = m->j;
     p.ragione = m->ragione;
     p.testo = m->testo;
