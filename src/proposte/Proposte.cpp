@@ -217,12 +217,14 @@ Somiglianza SomiglianzaDescrizione(const std::vector<ParolaCliente>& cliente,
     return s;
 }
 
-// Most of the description, with words rare enough to tell families apart (a product line's
-// name, a size); some of it; little.
+// Nearly all of the description, with words rare enough to tell families apart (a product
+// line's name, a size) and none with a digit missing; most of it so; some; little.
 uint8_t LivelloDescrizione(const Somiglianza& s) {
-    if (s.quota >= 0.6F && !s.contraddetta && s.peso >= 10)
+    if (s.quota >= 0.85F && !s.contraddetta && s.peso >= 15)
         return 0;
-    return s.quota >= 0.3F && s.peso >= 5 ? 1 : 2;
+    if (s.quota >= 0.6F && !s.contraddetta && s.peso >= 10)
+        return 1;
+    return s.quota >= 0.3F && s.peso >= 5 ? 2 : 3;
 }
 
 // A set of hashes: a bit per low bits for the quick no, then the sorted hashes.
@@ -544,11 +546,11 @@ bool PropostaDaDescrizione(const IndiceSuggerimenti& x, const StatoHome& h, int3
                          {},
                          SomiglianzaDescrizione(parole, h.ArtProd[j].Descr),
                          h.ArtProd[j].PCdInt == 0});
-    if (!Scegli(h, c, p) || p.prova / 3 > 2)
+    if (!Scegli(h, c, p) || p.prova / 4 > 2)
         return false;
     // The rarer the customer's rarest word, the fewer articles could have been meant.
     const std::size_t volte = rare.front()->articoli;
-    p.prova = ProvaProposta(volte <= 12 ? 0 : volte <= 60 ? 1 : 2, p.prova % 3);
+    p.prova = ProvaProposta(volte <= 12 ? 0 : volte <= 60 ? 1 : 2, p.prova % 4);
 
     return true;
 }
