@@ -332,6 +332,7 @@ struct Candidato {
     std::string testo;
     Somiglianza descr;
     bool libero = true;
+    uint8_t ordine = 0; // livello, later when the description says little of the article
 };
 
 bool StessoCodice(const StatoHome& h, int32_t a, int32_t b) {
@@ -340,9 +341,14 @@ bool StessoCodice(const StatoHome& h, int32_t a, int32_t b) {
 
 // The best free article among the candidates, with its evidence; false when none is free.
 bool Scegli(const StatoHome& h, std::vector<Candidato>& c, Proposta& p) {
+    // Equal keys while the description says little of the article come after the looser
+    // fits: a digit left out can make another article's number once leading zeros are
+    // dropped.
+    for (Candidato& y : c)
+        y.ordine = y.livello == 0 && LivelloDescrizione(y.descr) == 3 ? 3 : y.livello;
     std::sort(c.begin(), c.end(), [](const Candidato& a, const Candidato& b) {
-        if (a.livello != b.livello)
-            return a.livello < b.livello;
+        if (a.ordine != b.ordine)
+            return a.ordine < b.ordine;
         if (a.descr.Punti() != b.descr.Punti())
             return a.descr.Punti() > b.descr.Punti();
         return a.j < b.j;
@@ -366,7 +372,7 @@ bool Scegli(const StatoHome& h, std::vector<Candidato>& c, Proposta& p) {
             continue;
         if (it < m) { // taken, and as likely or likelier
             rivali = 4;
-        } else if (it->livello == m->livello) {
+        } else if (it->ordine == m->ordine) {
             separate = separate && aParte(it->descr);
             ++distinte;
         }
@@ -393,10 +399,10 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
         for (Candidato& y : c)
             if (y.j == j) {
                 if (livello < y.livello)
-                    y = {j, livello, ragione, std::move(testo), {}, true};
+                    y = {j, livello, ragione, std::move(testo), {}, true, 0};
                 return;
             }
-        c.push_back({j, livello, ragione, std::move(testo), {}, true});
+        c.push_back({j, livello, ragione, std::move(testo), {}, true, 0});
     };
     const uint64_t hq = Hash64(kq);
     PerPosto(r.chiavi, hq, [&](int32_t j) {
@@ -545,7 +551,8 @@ bool PropostaDaDescrizione(const IndiceSuggerimenti& x, const StatoHome& h, int3
                          Ragione::SoloDescrizione,
                          {},
                          SomiglianzaDescrizione(parole, h.ArtProd[j].Descr),
-                         h.ArtProd[j].PCdInt == 0});
+                         h.ArtProd[j].PCdInt == 0,
+                         0});
     if (!Scegli(h, c, p) || p.prova / 4 > 2)
         return false;
     // The rarer the customer's rarest word, the fewer articles could have been meant.
