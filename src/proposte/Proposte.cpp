@@ -5,6 +5,9 @@
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "proposte/CalibrazioneProposte.h"
+#include "proposte/InParallelo.h"
+#include "proposte/RicercaCodici.h"
+#include "proposte/SomiglianzaDescrizione.h"
 #include "search/CodiceSuggerimenti.h"
 #include "search/DistanzaCodici.h"
 #include "search/IndiceSuggerimenti.h"
@@ -12,9 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
-#include <thread>
 #include <utility>
 
 namespace zelvano {
@@ -30,46 +31,6 @@ constexpr std::size_t MaxRara = 300;
 // How much more of the customer's description an article has to hold than any rival with
 // another code for the description to set it apart.
 constexpr float Margine = 0.15F;
-// The shortest code key looked for among slips, prefixes and description words: shorter
-// ones are one slip away from too many codes.
-constexpr std::size_t MinChiave = 3, MinChiaveInDescrizione = 4;
-
-uint64_t Hash64(std::string_view s) {
-    uint64_t h = 1469598103934665603ull; // FNV-1a
-    for (char c : s)
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return h;
-}
-
-// Calls f with each distinct way of dropping one character of k.
-template <class F> void PerCancellazione(std::string_view k, std::string& buf, F&& f) {
-    for (std::size_t p = 0; p < k.size(); ++p) {
-        if (p > 0 && k[p] == k[p - 1])
-            continue; // the same text as dropping the character before
-        buf.assign(k.substr(0, p));
-        buf.append(k.substr(p + 1));
-        f(std::string_view(buf));
-    }
-}
-
-bool ConCifra(std::string_view s) {
-    return std::any_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string Maiuscolo(std::string_view s) {
-    std::string t(s);
-    for (char& c : t)
-        c = static_cast<char>(MaiuscolaCp1252(static_cast<unsigned char>(c)));
-    return t;
-}
-
-std::string SoloLettereCifre(std::string_view s) {
-    std::string t;
-    for (char c : s)
-        if (LetteraOCifra(static_cast<unsigned char>(c)) != 0)
-            t += c;
-    return t;
-}
 
 // Upper case, letters and digits, no zero opening a number: the key without O read as 0.
 std::string SenzaZeri(std::string_view s) {
@@ -107,220 +68,6 @@ Ragione RagioneScarto(std::string_view kq, std::string_view kj) {
     const bool scambio = k + 1 < kq.size() && kq[k] == kj[k + 1] && kq[k + 1] == kj[k] &&
                          kq.substr(k + 2) == kj.substr(k + 2);
     return scambio ? Ragione::Scambio : Ragione::Diverso;
-}
-
-// Whether two different words are one slip apart: a letter replaced, added or dropped, or
-// two neighbours swapped.
-bool UnoScarto(std::string_view a, std::string_view b) {
-    if (a.size() > b.size())
-        std::swap(a, b);
-    if (b.size() - a.size() > 1)
-        return false;
-    std::size_t k = 0;
-    while (k < a.size() && a[k] == b[k])
-        ++k;
-    if (a.size() + 1 == b.size())
-        return a.substr(k) == b.substr(k + 1);
-    if (k == a.size())
-        return false;
-    if (a.substr(k + 1) == b.substr(k + 1))
-        return true;
-    return k + 1 < a.size() && a[k] == b[k + 1] && a[k + 1] == b[k] &&
-           a.substr(k + 2) == b.substr(k + 2);
-}
-
-// A word of the customer's description and what finding it in an article weighs: its
-// rarity in the catalogue. corta: it may stand for longer words (a dot follows it, or the
-// catalogue lacks it as a whole word).
-struct ParolaCliente {
-    std::string testo;
-    bool corta = false;
-    float peso = 0;
-    std::size_t articoli = 0; // catalogue articles that may hold it
-    uint32_t w = IndiceSuggerimenti::NessunaParola;
-    std::pair<uint32_t, uint32_t> prefisso{0, 0};
-};
-
-std::vector<ParolaCliente> ParoleDelCliente(const IndiceSuggerimenti& x, std::string_view descr) {
-    std::vector<ParolaCliente> v;
-    const double n = std::max(x.ContaBase(), 1);
-    PerParola(descr, [&](std::string_view p, bool puntata) {
-        if (std::any_of(v.begin(), v.end(), [&](const ParolaCliente& q) { return q.testo == p; }))
-            return;
-        ParolaCliente q;
-        q.testo = p;
-        q.w = x.Parola(p);
-        q.corta = puntata || q.w == IndiceSuggerimenti::NessunaParola;
-        if (q.w != IndiceSuggerimenti::NessunaParola) {
-            q.articoli = x.ConParola(q.w).size();
-            q.peso = x.Rarita(q.w);
-        }
-        if (q.corta && p.size() >= 2) {
-            q.prefisso = x.ConPrefisso(p);
-            if (q.prefisso.first == q.w)
-                ++q.prefisso.first;
-            const std::size_t volte = x.ConParole(q.prefisso.first, q.prefisso.second).size();
-            q.articoli += volte;
-            if (q.w == IndiceSuggerimenti::NessunaParola && volte > 0)
-                q.peso = static_cast<float>(std::log(1.0 + n / static_cast<double>(volte)));
-        }
-        // A word of the customer's own, or one typed with a slip: as rare as a word held by
-        // a few hundred articles.
-        if (q.peso == 0)
-            q.peso = static_cast<float>(std::log(1.0 + n / 1000.0));
-        v.push_back(std::move(q));
-    });
-    return v;
-}
-
-bool Corrisponde(const ParolaCliente& p, std::string_view c) {
-    if (p.testo == c)
-        return true;
-    if (p.corta && p.testo.size() >= 2 && c.size() > p.testo.size() &&
-        c.substr(0, p.testo.size()) == p.testo)
-        return true;
-    return p.testo.size() >= 4 && c.size() >= 4 && UnoScarto(p.testo, c);
-}
-
-// How much of the customer's description an article holds: the share by weight, and
-// whether a word of the customer's with a digit in it (a size, a norm) is missing, which
-// speaks against the article more than any common word it lacks.
-struct Somiglianza {
-    float quota = 0;
-    float peso = 0;       // the weight found
-    uint32_t trovate = 0; // which of the customer's first 32 words were found
-    bool contraddetta = false;
-    // For ranking: a contradicted article loses a quarter.
-    float Punti() const { return quota - (contraddetta ? 0.25F : 0.0F); }
-};
-
-Somiglianza SomiglianzaDescrizione(const std::vector<ParolaCliente>& cliente,
-                                   std::string_view descr) {
-    float tutto = 0, trovato = 0;
-    Somiglianza s;
-    std::vector<std::string> parole;
-    PerParola(descr, [&](std::string_view p, bool) { parole.emplace_back(p); });
-    for (std::size_t k = 0; k < cliente.size(); ++k) {
-        const ParolaCliente& q = cliente[k];
-        tutto += q.peso;
-        if (std::any_of(parole.begin(), parole.end(),
-                        [&](const std::string& c) { return Corrisponde(q, c); })) {
-            trovato += q.peso;
-            if (k < 32)
-                s.trovate |= 1u << k;
-        } else if (ConCifra(q.testo)) {
-            s.contraddetta = true;
-        }
-    }
-    s.quota = tutto > 0 ? trovato / tutto : 0.0F;
-    s.peso = trovato;
-    return s;
-}
-
-// Nearly all of the description, with words rare enough to tell families apart (a product
-// line's name, a size) and none with a digit missing; most of it so; some; little.
-uint8_t LivelloDescrizione(const Somiglianza& s) {
-    if (s.quota >= 0.85F && !s.contraddetta && s.peso >= 15)
-        return 0;
-    if (s.quota >= 0.6F && !s.contraddetta && s.peso >= 10)
-        return 1;
-    return s.quota >= 0.3F && s.peso >= 5 ? 2 : 3;
-}
-
-// A set of hashes: a bit per low bits for the quick no, then the sorted hashes.
-class InsiemeHash {
-  public:
-    explicit InsiemeHash(std::vector<uint64_t> h) : hash_(std::move(h)), bit_(1u << 18, 0) {
-        std::sort(hash_.begin(), hash_.end());
-        hash_.erase(std::unique(hash_.begin(), hash_.end()), hash_.end());
-        for (uint64_t x : hash_)
-            bit_[(x >> 6) & ((1u << 18) - 1)] |= uint64_t{1} << (x & 63);
-    }
-    bool Contiene(uint64_t x) const {
-        return (bit_[(x >> 6) & ((1u << 18) - 1)] >> (x & 63) & 1) != 0 &&
-               std::binary_search(hash_.begin(), hash_.end(), x);
-    }
-
-  private:
-    std::vector<uint64_t> hash_;
-    std::vector<uint64_t> bit_;
-};
-
-// Catalogue records by the hash of a text made from them (a key, a key less one character,
-// a word of the description), sorted.
-struct Posto {
-    uint64_t h;
-    int32_t j;
-    friend bool operator<(const Posto& a, const Posto& b) {
-        return a.h != b.h ? a.h < b.h : a.j < b.j;
-    }
-};
-using Posti = std::vector<Posto>;
-
-template <class F> void PerPosto(const Posti& p, uint64_t h, F&& f) {
-    for (auto it = std::lower_bound(p.begin(), p.end(), Posto{h, 0}); it != p.end() && it->h == h;
-         ++it)
-        f(it->j);
-}
-
-// Runs f(da, a, parte) over parts of [0, n) on a few threads; the parts are fixed by n
-// alone, so whatever f writes per part can be joined in order.
-template <class F> void InParallelo(std::size_t n, unsigned parti, F&& f) {
-    std::vector<std::thread> t;
-    for (unsigned k = 1; k < parti; ++k)
-        t.emplace_back([&, k] { f(n * k / parti, n * (k + 1) / parti, k); });
-    f(0, n / parti, 0);
-    for (auto& x : t)
-        x.join();
-}
-
-unsigned Parti(std::size_t n) {
-    if (n < 4096)
-        return 1;
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-}
-
-// The catalogue looked up by what the customers' codes ask for.
-struct Ricerca {
-    int32_t n = 0;
-    Posti chiavi, cancellazioni, inDescrizione, cancellazioniDescrizione;
-};
-
-// Calls f with the key of each word between blanks of a description that may be a code: of
-// at least MinChiaveInDescrizione characters, one a digit.
-template <class F> void PerParolaCodice(std::string_view d, std::string& chiave, F&& f) {
-    std::size_t s = 0;
-    while (s < d.size()) {
-        std::size_t e = d.find(' ', s);
-        if (e == std::string_view::npos)
-            e = d.size();
-        const std::string_view parola = d.substr(s, e - s);
-        s = e + 1;
-        if (parola.size() < MinChiaveInDescrizione || !ConCifra(parola))
-            continue;
-        chiave.clear();
-        AccodaChiaveCodice(parola, chiave);
-        if (chiave.size() >= MinChiaveInDescrizione)
-            f(std::string_view(chiave));
-    }
-}
-
-// What one customer code is looked up by: its key, its key less each character, the key of
-// what follows a maker's prefix, the key of what precedes a suffix.
-template <class F> void PerVariante(std::string_view codice, std::string_view kq, F&& f) {
-    f(kq, false);
-    std::string buf;
-    if (kq.size() > MinChiave)
-        PerCancellazione(kq, buf, [&](std::string_view d) { f(d, false); });
-    for (std::size_t s = 1; s < codice.size(); ++s) {
-        const std::string testa = SoloLettereCifre(codice.substr(0, s));
-        const std::string coda = SoloLettereCifre(codice.substr(s));
-        if (!testa.empty() && testa.size() <= static_cast<std::size_t>(MaxPrefisso) &&
-            !ConCifra(testa) && coda.size() >= MinChiave)
-            f(ChiaveCodice(codice.substr(s)), false);
-        if (!coda.empty() && coda.size() <= 3 && testa.size() >= MinChiave)
-            f(ChiaveCodice(codice.substr(0, s)), false);
-    }
 }
 
 struct Candidato {
@@ -560,76 +307,6 @@ bool PropostaDaDescrizione(const IndiceSuggerimenti& x, const StatoHome& h, int3
     p.prova = ProvaProposta(volte <= 12 ? 0 : volte <= 60 ? 1 : 2, p.prova % 4);
 
     return true;
-}
-
-Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
-                const std::vector<int32_t>& daProporre) {
-    Ricerca r;
-    r.n = std::min(x.Conta(), h.NumProd);
-    const unsigned parti = Parti(daProporre.size());
-    std::vector<std::vector<uint64_t>> voluti(parti);
-    InParallelo(daProporre.size(), parti, [&](std::size_t da, std::size_t a, unsigned k) {
-        for (std::size_t t = da; t < a; ++t) {
-            const std::string_view codice = h.ArtInt[daProporre[t]].CdProd;
-            const std::string kq = ChiaveCodice(codice);
-            if (kq.empty())
-                continue;
-            PerVariante(codice, kq,
-                        [&](std::string_view v, bool) { voluti[k].push_back(Hash64(v)); });
-        }
-    });
-    const auto unisci = [](std::vector<std::vector<uint64_t>>& v) {
-        std::vector<uint64_t> u;
-        for (auto& x : v)
-            u.insert(u.end(), x.begin(), x.end());
-        return InsiemeHash(std::move(u));
-    };
-    const InsiemeHash volute = unisci(voluti);
-
-    const unsigned partiCat = Parti(static_cast<std::size_t>(r.n));
-    std::vector<Posti> chiavi(partiCat), cancellazioni(partiCat), descr(partiCat),
-        cancDescr(partiCat);
-    InParallelo(static_cast<std::size_t>(r.n), partiCat,
-                [&](std::size_t da, std::size_t a, unsigned k) {
-                    std::string buf, chiave;
-                    for (auto j = static_cast<int32_t>(da + 1); j <= static_cast<int32_t>(a); ++j) {
-                        const std::string_view kj = x.Chiave(j);
-                        if (kj.size() < MinChiave)
-                            continue;
-                        if (const uint64_t hj = Hash64(kj); volute.Contiene(hj))
-                            chiavi[k].push_back({hj, j});
-                        PerCancellazione(kj, buf, [&](std::string_view d) {
-                            if (const uint64_t hd = Hash64(d); volute.Contiene(hd))
-                                cancellazioni[k].push_back({hd, j});
-                        });
-                        // The words of the description that may be codes, and each less a
-                        // character.
-                        PerParolaCodice(h.ArtProd[j].Descr, chiave, [&](std::string_view p) {
-                            if (const uint64_t hp = Hash64(p); volute.Contiene(hp))
-                                descr[k].push_back({hp, j});
-                            PerCancellazione(p, buf, [&](std::string_view d) {
-                                if (const uint64_t hd = Hash64(d); volute.Contiene(hd))
-                                    cancDescr[k].push_back({hd, j});
-                            });
-                        });
-                    }
-                });
-    const auto unisci2 = [](std::vector<Posti>& v) {
-        Posti u;
-        for (auto& x : v)
-            u.insert(u.end(), x.begin(), x.end());
-        std::sort(u.begin(), u.end());
-        u.erase(
-            std::unique(u.begin(), u.end(),
-                        [](const Posto& a, const Posto& b) { return a.h == b.h && a.j == b.j; }),
-            u.end());
-        return u;
-    };
-    r.chiavi = unisci2(chiavi);
-    r.cancellazioni = unisci2(cancellazioni);
-    r.inDescrizione = unisci2(descr);
-    r.cancellazioniDescrizione = unisci2(cancDescr);
-    return r;
 }
 
 const char* NomeRagione(Ragione r) {
