@@ -1,6 +1,5 @@
 #include "proposte/CalibrazioneProposte.h"
 
-#include <algorithm>
 
 namespace zelvano {
 
@@ -32,7 +31,7 @@ double FiduciaProposta(Ragione ragione, uint8_t prova) {
             continue;
         if (c.tutte < MinMisurate)
             return Ignota;
-        return std::max(Ignota, 100.0 * (c.giusti + 1.0) / (c.tutte + 2.0));
+        return 100.0 * (c.giusti + 1.0) / (c.tutte + 2.0);
     }
     return Ignota;
 }

@@ -24,7 +24,7 @@ namespace {
 
 // A code that more catalogue descriptions than this hold among their words is a size or a
 // norm, not a model, and says nothing of which article is meant.
-constexpr std::size_t MaxInDescrizione = 8;
+constexpr std::size_t MaxInDescrizione = 16;
 // A proposal from the description alone needs a word of the customer's that at most this
 // many catalogue articles hold: commoner words cannot single one article out.
 constexpr std::size_t MaxRara = 300;
