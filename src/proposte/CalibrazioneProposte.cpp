@@ -1,6 +1,5 @@
 #include "proposte/CalibrazioneProposte.h"
 
-
 namespace zelvano {
 
 namespace {
