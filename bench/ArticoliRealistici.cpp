@@ -131,6 +131,13 @@ constexpr std::array<std::string_view, 8> Confezioni = {
 constexpr std::array<std::string_view, 6> Produttori = {"ORV", "ZLV", "KTR", "BRX", "MFL", "TG"};
 constexpr std::array<std::string_view, 5> SeparatoriPrefisso = {"", "-", " ", "/", "."};
 
+// The one word that tells apart the siblings of a model sold in several colours.
+const std::vector<std::string>& Colori() {
+    static const std::vector<std::string> colori = {"NERO",  "CIANO", "MAGENTA", "GIALLO",
+                                                    "ROSSO", "BLU",   "VERDE",   "GRIGIO"};
+    return colori;
+}
+
 constexpr std::string_view Consonanti = "BCDFGLMNPRSTVZ";
 constexpr std::string_view Vocali = "AEIOU";
 
@@ -191,6 +198,22 @@ struct ArticoliRealistici::Famiglia {
     const std::vector<std::string>* misure = nullptr;
     std::size_t primaMisura = 0;
 };
+
+std::string ArticoliRealistici::NuovoModello() {
+    // A maker's model: letters, a hyphen, a number, a letter ("CLI-8M", "TRB-204K").
+    for (;;) {
+        std::string m;
+        const uint32_t lettere = 2 + g_.Tra(2);
+        for (uint32_t k = 0; k < lettere; ++k)
+            m += g_.Lettera();
+        m += '-';
+        m += static_cast<char>('1' + g_.Tra(9));
+        m += g_.Cifre(static_cast<int>(g_.Tra(3)));
+        m += g_.Lettera();
+        if (modelli_.insert(m).second)
+            return m;
+    }
+}
 
 ArticoliRealistici::Famiglia ArticoliRealistici::NuovaFamiglia(bool unica) {
     const auto& categorie = Categorie();
@@ -263,8 +286,22 @@ const std::vector<ArticoloCatalogo>& ArticoliRealistici::GeneraCatalogo(int32_t 
     chiavi_.reserve(static_cast<std::size_t>(righe) * 2);
     const auto n = static_cast<std::size_t>(righe);
     while (catalogo_.size() < n) {
-        const Famiglia f = NuovaFamiglia(true);
-        std::string codice = PrimoCodice();
+        Famiglia f = NuovaFamiglia(true);
+        // An order-number family: the code a number, the model in the description, one
+        // model per size, or one model in several colours.
+        const bool perOrdine = ordini_ > 0 && g_.Prob(ordini_);
+        std::string modello;
+        bool perColore = false;
+        if (perOrdine) {
+            modello = NuovoModello();
+            perColore = g_.Prob(50);
+            if (perColore) {
+                f.misure = &Colori();
+                f.primaMisura = g_.Tra(static_cast<uint32_t>(Colori().size() / 2));
+            }
+        }
+        std::string codice =
+            perOrdine ? std::to_string(1 + g_.Tra(9)) + g_.Cifre(6) : PrimoCodice();
         if (!chiavi_.insert(ChiaveAutomatica(codice)).second)
             continue;
         const uint32_t membri = 1 + g_.Tra(12);
@@ -280,6 +317,10 @@ const std::vector<ArticoloCatalogo>& ArticoliRealistici::GeneraCatalogo(int32_t 
             std::vector<std::string> parole = f.testa;
             ArticoloCatalogo a;
             a.codice = codice;
+            if (perOrdine) {
+                a.modello = perColore || m == 0 ? modello : NuovoModello();
+                parole.push_back(a.modello);
+            }
             a.parolaMisura = static_cast<uint8_t>(parole.size());
             parole.push_back((*f.misure)[im]);
             parole.insert(parole.end(), f.coda.begin(), f.coda.end());
@@ -516,10 +557,12 @@ ArticoloCliente ArticoliRealistici::Cliente() {
     const ArticoloCatalogo& a = catalogo_[g_.Tra(static_cast<uint32_t>(catalogo_.size()))];
     c.vero = a.codice;
     c.descrizione = DescrizioneCliente(a);
+    // The customer knows an article coded by order number by its model.
+    const std::string& noto = a.modello.empty() ? a.codice : a.modello;
     if (c.differenza == Differenza::Nessuna)
-        c.codice = g_.Decorato(a.codice, 30);
+        c.codice = g_.Decorato(noto, 30);
     else if (c.differenza != Differenza::VuotoVero)
-        c.codice = CodiceDigitato(a.codice, c.differenza);
+        c.codice = CodiceDigitato(noto, c.differenza);
     return c;
 }
 

@@ -16,6 +16,9 @@ class Generatore;
 
 struct ArticoloCatalogo {
     std::string codice;
+    // The maker's model, for an article the supplier codes by its order number: it appears
+    // only in the description, and it is what the customer types as the supplier code.
+    std::string modello;
     std::string descrizione;                  // at most 50 bytes, words separated by one blank
     uint8_t parolaMisura = NessunaParola;     // the word giving the size
     uint8_t parolaConfezione = NessunaParola; // the first word of the packing, at the end
@@ -47,7 +50,11 @@ struct ArticoloCliente {
 
 class ArticoliRealistici {
   public:
-    explicit ArticoliRealistici(Generatore& g) : g_(g) {}
+    // ordini: the share, in percent, of product families the supplier codes by order
+    // numbers, with the maker's model only in the description; half of those families list
+    // one model in several colours, siblings that differ by that one word. 0 gives the
+    // files as they always were.
+    explicit ArticoliRealistici(Generatore& g, uint32_t ordini = 0) : g_(g), ordini_(ordini) {}
 
     // righe catalogue articles, codes distinct once blanks, slashes and dots are gone except
     // for about 1% listed twice (another packing of the same article).
@@ -64,8 +71,11 @@ class ArticoliRealistici {
     std::string Applica(std::string codice, Differenza d);
     std::string DescrizioneCliente(const ArticoloCatalogo& a);
     ArticoloCatalogo ArticoloAssente();
+    std::string NuovoModello();
 
     Generatore& g_;
+    uint32_t ordini_ = 0;
+    std::unordered_set<std::string> modelli_;
     std::vector<ArticoloCatalogo> catalogo_;
     std::unordered_set<std::string> chiavi_; // the catalogue codes as the automatic run sees them
     std::unordered_set<std::string> famiglie_;

@@ -154,7 +154,7 @@ class Scrittore {
 } // namespace
 
 FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& cartella,
-                        uint32_t seme, bool conVerita) {
+                        uint32_t seme, bool conVerita, uint32_t ordini) {
     Generatore g(seme);
     FileGenerati esito;
     esito.fileInt = cartella + "/" + NomeFileInt;
@@ -165,7 +165,7 @@ FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& 
     // With the truth the catalogue comes in product families and the customer's articles
     // are drawn from it; without, the files are the plainer ones the other benchmarks were
     // measured on, byte for byte.
-    ArticoliRealistici realistici(g);
+    ArticoliRealistici realistici(g, ordini);
     std::vector<std::string> codici;
     std::unordered_set<std::string> visti;
     if (conVerita) {

@@ -33,9 +33,11 @@ struct FileGenerati {
 // when a file cannot be written. With conVerita the catalogue comes in product families,
 // each input article is a catalogue article as a customer typed it again (see
 // ArticoliRealistici), and NomeFileVerita says which one; without, the plainer files the
-// other benchmarks use, the same bytes as ever.
+// other benchmarks use, the same bytes as ever. ordini (with conVerita): the share of
+// product families coded by order numbers (ArticoliRealistici), 0 for the usual files.
 FileGenerati GeneraDati(int32_t righeInt, int32_t righeProd, const std::string& cartella,
-                        uint32_t seme = SemePredefinito, bool conVerita = false);
+                        uint32_t seme = SemePredefinito, bool conVerita = false,
+                        uint32_t ordini = 0);
 
 // The scale factor read from ZELVANO_BENCH_SCALA (a number in (0, 1], default 1), so a quick
 // run can use smaller files.

@@ -1,7 +1,9 @@
-// genera_dati [--verita] [--seme N] <input-lines> <reference-lines> <folder>: writes the two
-// article files the benchmarks and misura_apertura read, making the folder when
-// it is missing; with --verita, realistic files and
-// the truth file that valuta_suggerimenti scores the suggestions against.
+// genera_dati [--verita] [--ordini N] [--seme N] <input-lines> <reference-lines> <folder>:
+// writes the two article files the benchmarks and misura_apertura read, making the folder
+// when it is missing; with --verita, realistic files and the truth file that
+// valuta_suggerimenti and valuta_proposte score against; --ordini N (implies --verita): N%
+// of the catalogue's product families coded by order numbers, the maker's model only in
+// the description and typed by the customer as the supplier code.
 
 #include "GeneraDati.h"
 
@@ -15,7 +17,8 @@
 namespace {
 int Uso(const char* programma) {
     std::fprintf(stderr,
-                 "usage: %s [--verita] [--seme N] <input-lines> <reference-lines> <folder>\n",
+                 "usage: %s [--verita] [--ordini N] [--seme N] <input-lines> <reference-lines> "
+                 "<folder>\n",
                  programma);
     return 2;
 }
@@ -23,10 +26,17 @@ int Uso(const char* programma) {
 
 int main(int argc, char** argv) {
     bool conVerita = false;
+    unsigned long ordini = 0;
     unsigned long seme = zelvano::bench::SemePredefinito;
     int a = 1;
     for (; a < argc && argv[a][0] == '-' && argv[a][1] == '-'; ++a) {
         if (std::strcmp(argv[a], "--verita") == 0) {
+            conVerita = true;
+        } else if (std::strcmp(argv[a], "--ordini") == 0 && a + 1 < argc) {
+            char* fine = nullptr;
+            ordini = std::strtoul(argv[++a], &fine, 10);
+            if (*fine != '\0' || ordini > 100)
+                return Uso(argv[0]);
             conVerita = true;
         } else if (std::strcmp(argv[a], "--seme") == 0 && a + 1 < argc) {
             char* fine = nullptr;
@@ -52,9 +62,9 @@ int main(int argc, char** argv) {
     try {
         // A folder that does not exist yet is made, with its parents.
         std::filesystem::create_directories(argv[a + 2]);
-        const auto f = zelvano::bench::GeneraDati(static_cast<int32_t>(righeInt),
-                                                  static_cast<int32_t>(righeProd), argv[a + 2],
-                                                  static_cast<uint32_t>(seme), conVerita);
+        const auto f = zelvano::bench::GeneraDati(
+            static_cast<int32_t>(righeInt), static_cast<int32_t>(righeProd), argv[a + 2],
+            static_cast<uint32_t>(seme), conVerita, static_cast<uint32_t>(ordini));
         std::printf("%s: %ld lines, %llu bytes\n", f.fileInt.c_str(), righeInt,
                     static_cast<unsigned long long>(f.byteInt));
         std::printf("%s: %ld lines, %llu bytes\n", f.fileProd.c_str(), righeProd,
