@@ -1,11 +1,12 @@
 # Fails when a unit includes a header of a layer above its own. The layers, lowest first:
-# data, files, the procedures (matching, automatch, search), app.
+# data, files, the procedures (matching, automatch, search, proposte), app.
 # Run as: cmake -DSORGENTI=<src folder> -P ControllaLivelli.cmake
 set(livello_data 0)
 set(livello_files 1)
 set(livello_matching 2)
 set(livello_automatch 2)
 set(livello_search 2)
+set(livello_proposte 2)
 set(livello_app 3)
 
 file(GLOB_RECURSE unita RELATIVE "${SORGENTI}" "${SORGENTI}/*.h" "${SORGENTI}/*.cpp")
