@@ -481,8 +481,9 @@ class ProvaFormHome1 : public QObject {
                 ++totale;
             }
         }
-        // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y; Ctrl+1 ... Ctrl+9.
-        QCOMPARE(totale, 9 * 8 + 2 + 9);
+        // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y; Ctrl+1 ... Ctrl+9;
+        // Ctrl+P for the proposed pairs.
+        QCOMPARE(totale, 9 * 8 + 2 + 9 + 1);
         QCOMPARE(visti.size(), totale);
     }
 
