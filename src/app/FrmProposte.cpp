@@ -369,7 +369,7 @@ void FrmProposte::Rispondi(bool giusta) {
     campioneDi_[g] = zelvano::RegistraCampione(h_, gruppi_[g], esaminati, errate_);
     const zelvano::GiudizioCampione giudizio =
         zelvano::GiudicaCampione(errate_, esaminati, gruppi_[g].fiduciaMinima);
-    esitoDi_[g] = QStringLiteral("%1 errate su %2").arg(errate_).arg(esaminati);
+    esitoDi_[g] = QStringLiteral("errate %1 su %2").arg(errate_).arg(esaminati);
     esitoCampione_->setText(DaCp1252(zelvano::DescriviGruppo(gruppi_[g]) + "\n" + giudizio.testo));
     esitoCampione_->setStyleSheet(giudizio.oltreDichiarato ? QStringLiteral("color: #a00000")
                                                            : QString());

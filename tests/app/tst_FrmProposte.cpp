@@ -75,6 +75,14 @@ QString TestiVisibili(const QWidget* w) {
     return testi.join(u'|');
 }
 
+// With ZELVANO_FOTO set to a folder, the window as the user sees it at each step, for the
+// documentation; otherwise nothing.
+void Foto(QWidget* w, const char* nome) {
+    const QString cartella = qEnvironmentVariable("ZELVANO_FOTO");
+    if (!cartella.isEmpty())
+        w->grab().save(cartella + u'/' + QString::fromLatin1(nome) + QStringLiteral(".png"));
+}
+
 struct EsitoProgramma {
     int stato = -1;
     QString errori;
@@ -166,6 +174,7 @@ class ProvaFrmProposte : public QObject {
         QCOMPARE(proposte->model()->index(0, 2).data(DelegatoDifferenze::RuoloDiversi).toString(),
                  QStringLiteral("1000")); // "k100" typed for "K100": the K marked
         QCOMPARE(proposte->model()->index(1, 4).data().toString(), QStringLiteral("99,1%"));
+        Foto(&f, "zelvano-proposte");
 
         // The blind sample: both proposals, one at a time, no confidence anywhere in sight.
         QTest::keyClick(&f, Qt::Key_M, Qt::ControlModifier);
@@ -176,6 +185,8 @@ class ProvaFrmProposte : public QObject {
                          !visibili.contains(QStringLiteral("99,1")) && !visibili.contains(u'%'),
                      qPrintable(visibili));
             QVERIFY(visibili.contains(QStringLiteral("Vite M")));
+            if (risposta == 'S')
+                Foto(&f, "zelvano-proposte-campione");
             QTest::keyClick(QApplication::focusWidget(), risposta);
         }
         QVERIFY(!f.InCampione());
@@ -183,6 +194,7 @@ class ProvaFrmProposte : public QObject {
         QVERIFY2(esito.contains(QStringLiteral("1 errata su 2")) &&
                      esito.contains(QStringLiteral("Attenzione")),
                  qPrintable(esito));
+        Foto(&f, "zelvano-proposte-esito");
 
         // The group, as one decision; the main window follows.
         QTest::keyClick(&f, Qt::Key_Return, Qt::ControlModifier);
