@@ -68,6 +68,14 @@ TEST(Proposte, AcceptingAGroupSkipsStaleProposalsAndTheReportFollowsUndo) {
     b.Scegli1(6);
     DisAssocia(b.h);
     EXPECT_NE(Resoconto(b.h).find("Associati da proposte: 1\n"), std::string::npos);
+
+    // Pairs read back, even one whose catalogue code is gone, were made by no one we know.
+    Banco r({RigaInt("I1", "", "", "K1"), RigaInt("I2", "", "", "Q"), RigaInt("I3", "", "", "")},
+            {RigaProd("K1", "", "")},
+            RigaOut("K1", "I1", 'A') + RigaOut("Q9", "I2", 'A') + RigaOut("", "I3", ' '));
+    EXPECT_NE(Resoconto(r.h).find("Associati a mano: 0\nRipresi dal file di output: 2\n"),
+              std::string::npos)
+        << Resoconto(r.h);
 }
 
 TEST(Proposte, WilsonIntervalMatchesPublishedValues) {
