@@ -3,6 +3,7 @@
 #include "app/BloccoAlt.h"
 #include "app/Cp1252Qt.h"
 #include "app/FrmInfo.h"
+#include "app/FrmProposte.h"
 #include "app/Icone.h"
 #include "app/ImpostazioniFinestra.h"
 #include "app/PannelloSuggerimenti.h"
@@ -16,6 +17,7 @@
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
+#include "proposte/Proposte.h"
 #include "search/CaricaGrid2.h"
 #include "search/ScegliSuggerimento.h"
 #include "search/Sostituzione.h"
@@ -378,6 +380,33 @@ void FormHome1::CreaMenu() {
     mnuSostituisci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(mnuSostituisci, &QAction::triggered, this,
             [this] { Esegui([this] { zelvano::mnuSostituisci_Click(h_); }); });
+    // Outside Esegui: the window it opens runs commands of its own through Esegui.
+    QAction* mnuProposte = mnuFile->addAction(QStringLiteral("Abbinamenti &proposti..."));
+    mnuProposte->setObjectName(QStringLiteral("mnuProposte"));
+    mnuProposte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(mnuProposte, &QAction::triggered, this, [this] {
+        if (inComando_)
+            return;
+        std::vector<zelvano::GruppoProposte> gruppi;
+        bool pronte = false;
+        Esegui([this, &gruppi, &pronte] {
+            pf_.Occupato(true);
+            try {
+                indice_.Aggiorna(h_);
+                gruppi = zelvano::CalcolaProposte(indice_, h_);
+            } catch (...) {
+                pf_.Occupato(false);
+                throw;
+            }
+            pf_.Occupato(false);
+            pronte = true;
+        });
+        if (!pronte)
+            return;
+        FrmProposte finestra(
+            h_, std::move(gruppi), [this](const std::function<void()>& f) { Esegui(f); }, this);
+        finestra.exec();
+    });
     mnuFile->addSeparator();
     successivoDopoF3_ =
         mnuFile->addAction(QStringLiteral("dopo F3 &vai al successivo da abbinare"));

@@ -35,8 +35,10 @@ void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
     RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(j)];
     in.Stato = "A";
     in.PCdProd = j;
+    in.Origine = static_cast<uint8_t>(origine);
+    in.Gruppo = 0;
     prod.PCdInt = i;
-    if (origine == Origine::Utente)
+    if (origine == Origine::Utente || origine == Origine::Proposta)
         prod.Stato = "A";
     ++h.NumAssociati;
     if (origine != Origine::Ripristino)
@@ -91,6 +93,8 @@ void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impro
         RecArticolo& in = h.ArtInt[static_cast<std::size_t>(k)];
         in.Stato = impronta.Stato;
         in.PCdProd = impronta.partner;
+        in.Origine = impronta.origine;
+        in.Gruppo = impronta.gruppo;
         RinfrescaInt(h, k);
         if (impronta.segnoAMano)
             if (const int r = h.grd1.RigaDi(k))

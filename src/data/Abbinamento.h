@@ -9,12 +9,14 @@ namespace zelvano {
 
 struct StatoHome;
 
-// Who makes the change: the user by hand, the automatic run, or the read-back of the
-// output file, which restores what was saved and so leaves the work unmodified.
-enum class Origine { Utente, Automatico, Ripristino };
+// Who makes the change: the read-back of the output file, which restores what was saved
+// and so leaves the work unmodified; the user by hand; the automatic run; or the user
+// accepting proposed pairs. The input record keeps it while paired; a record that never
+// went through a pairing reads as restored, the one origin the program cannot vouch for.
+enum class Origine : uint8_t { Ripristino, Utente, Automatico, Proposta };
 
-// Input record i becomes "A" with catalogue record j, and j points back at i. By hand the
-// catalogue record is marked "A" too.
+// Input record i becomes "A" with catalogue record j, and j points back at i. By the user's
+// decision (by hand or accepting a proposal) the catalogue record is marked "A" too.
 void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine);
 // Dissolves the pair of input record i (which has one) on both sides.
 void Scollega(StatoHome& h, int32_t i);

@@ -19,6 +19,8 @@ struct RecArticolo {
     TestoCompatto CdProdPrec; // input: CdProd before a pending replacement
     TestoCompatto LineaProd;  // catalogue: columns 39-41, untrimmed
     uint8_t Modificato = 0;   // input: CdProd replaced and not yet written back
+    uint8_t Origine = 0;      // input: who made its pair (Abbinamento's Origine), for the report
+    int32_t Gruppo = 0;       // input: the accepted group of proposals that paired it, 1-based
 };
 
 } // namespace zelvano

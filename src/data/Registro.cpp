@@ -22,6 +22,8 @@ ImprontaRecord ImprontaInt(const StatoHome& h, int32_t i) {
     ImprontaRecord r;
     r.Stato = in.Stato;
     r.partner = in.PCdProd;
+    r.origine = in.Origine;
+    r.gruppo = in.Gruppo;
     if (const int riga = h.grd1.RigaDi(i))
         r.segnoAMano = in.Stato == "X" && h.grd1.Testo(riga, "CDPROD2") == "*Non associabile";
     return r;

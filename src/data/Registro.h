@@ -21,6 +21,8 @@ struct ImprontaRecord {
     int32_t partner = 0;
     TestoCompatto CdInt;
     bool segnoAMano = false; // the row said "*Non associabile", as typed when marking
+    uint8_t origine = 0;     // an input record's: who paired it, and through which group
+    int32_t gruppo = 0;
     friend bool operator==(const ImprontaRecord&, const ImprontaRecord&) = default;
 };
 

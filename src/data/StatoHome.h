@@ -9,6 +9,7 @@
 #include "data/Piattaforma.h"
 #include "data/RecArticolo.h"
 #include "data/Registro.h"
+#include "data/StoriaProposte.h"
 #include "data/Tabelle.h"
 #include "data/Versione.h"
 
@@ -71,6 +72,8 @@ struct StatoHome {
     std::string MessaggioStato;
     // The decisions since the opening, for undo and redo.
     Registro Decisioni;
+    // Groups of proposed pairs accepted and samples judged, for the progress report.
+    StoriaProposte Proposte;
     bool FileOutVuoto = false;
     int32_t NumAssociati = 0, NumNonAssociabili = 0;
 

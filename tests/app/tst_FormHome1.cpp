@@ -496,7 +496,8 @@ class ProvaFormHome1 : public QObject {
         QStringList voci;
         for (const QAction* a : file->actions())
             voci << a->text() + (a->shortcut().isEmpty() ? "" : "\t" + a->shortcut().toString());
-        QCOMPARE(voci, (QStringList{"&Apri File abbinamenti", "&Sostituisci\tCtrl+H", "",
+        QCOMPARE(voci, (QStringList{"&Apri File abbinamenti", "&Sostituisci\tCtrl+H",
+                                    "Abbinamenti &proposti...\tCtrl+P", "",
                                     "dopo F3 &vai al successivo da abbinare", "", "&Esci"}));
         QTest::keyClick(file, Qt::Key_V);
         QVERIFY(w->findChild<QAction*>("mnuSuccessivoDopoF3")->isChecked());
@@ -622,8 +623,8 @@ class ProvaFormHome1 : public QObject {
             }
         }
         // F1-F9, each with any of Shift, Ctrl and Alt; Ctrl+Z and Ctrl+Y; Ctrl+1 ... Ctrl+9;
-        // Ctrl+H.
-        QCOMPARE(totale, 9 * 8 + 2 + 9 + 1);
+        // Ctrl+H; Ctrl+P for the proposed pairs.
+        QCOMPARE(totale, 9 * 8 + 2 + 9 + 2);
         QCOMPARE(visti.size(), totale);
     }
 

@@ -7,6 +7,7 @@
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
 #include "matching/Selezione.h"
+#include "proposte/AccettaProposte.h"
 #include "search/CaricaGrid2.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,8 @@ namespace {
 std::string Foto(const StatoHome& h, int32_t n) {
     std::string t = Numero(h.NumAssociati) + " " + Numero(h.NumNonAssociabili) + " |";
     for (int32_t i = 1; i <= h.NumInt; ++i)
-        t += " " + h.ArtInt[i].Stato + Numero(h.ArtInt[i].PCdProd);
+        t += " " + h.ArtInt[i].Stato + Numero(h.ArtInt[i].PCdProd) + "/" +
+             Numero(h.ArtInt[i].Origine) + "/" + Numero(h.ArtInt[i].Gruppo);
     t += " |";
     for (int32_t j = 1; j <= n; ++j)
         t += " " + h.ArtProd[j].Stato + Numero(h.ArtProd[j].PCdInt) + h.ArtProd[j].CdInt;
@@ -96,6 +98,14 @@ TEST(Decisioni, EveryKindOfDecisionIsUndoneAndRedoneExactly) {
         {"mark taken away", 3, 0, [](Banco& b) { DisAssocia(b.h); },
          "tolto il segno di non associabile da I3"},
         {"pair undone", 1, 0, [](Banco& b) { DisAssocia(b.h); }, "tolta l'associazione di I1 a K1"},
+        // The marked article's proposal is passed over; the others are one decision.
+        {"accepted group of proposals", 2, 0,
+         [](Banco& b) {
+             GruppoProposte g;
+             g.proposte = {{2, 2, 99.5, Ragione::Suffisso, "B"}, {3, 4, 99, Ragione::Scambio, ""}};
+             EXPECT_EQ(AccettaGruppo(b.h, g).saltate, 1);
+         },
+         "1 abbinamento proposto"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
