@@ -172,7 +172,7 @@ class ProvaFrmProposte : public QObject {
         auto* proposte = f.findChild<QTableView*>("proposte");
         QCOMPARE(proposte->model()->rowCount(), 2);
         QCOMPARE(proposte->model()->index(0, 2).data(DelegatoDifferenze::RuoloDiversi).toString(),
-                 QStringLiteral("1000")); // "k100" typed for "K100": the K marked
+                 QStringLiteral("0000")); // "k100" typed for "K100": case is no difference
         QCOMPARE(proposte->model()->index(1, 4).data().toString(), QStringLiteral("99,1%"));
         Foto(&f, "zelvano-proposte");
 
