@@ -35,6 +35,7 @@ void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
     RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(j)];
     in.Stato = "A";
     in.PCdProd = j;
+    in.RigaSalvata.clear();
     prod.PCdInt = i;
     if (origine == Origine::Utente)
         prod.Stato = "A";
@@ -68,6 +69,7 @@ void Scollega(StatoHome& h, int32_t i) {
 void Marca(StatoHome& h, int32_t i, Origine origine) {
     AnnotaInt(h, i);
     h.ArtInt[static_cast<std::size_t>(i)].Stato = "X";
+    h.ArtInt[static_cast<std::size_t>(i)].RigaSalvata.clear();
     ++h.NumNonAssociabili;
     RinfrescaInt(h, i);
     if (origine == Origine::Ripristino)
@@ -86,11 +88,19 @@ void Smarca(StatoHome& h, int32_t i) {
     h.DatiModificati = true;
 }
 
+void LasciaRigaSalvata(StatoHome& h, int32_t i) {
+    AnnotaInt(h, i);
+    h.ArtInt[static_cast<std::size_t>(i)].RigaSalvata.clear();
+    RinfrescaInt(h, i);
+    h.DatiModificati = true;
+}
+
 void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impronta) {
     if (input) {
         RecArticolo& in = h.ArtInt[static_cast<std::size_t>(k)];
         in.Stato = impronta.Stato;
         in.PCdProd = impronta.partner;
+        in.RigaSalvata = impronta.RigaSalvata;
         RinfrescaInt(h, k);
         if (impronta.segnoAMano)
             if (const int r = h.grd1.RigaDi(k))

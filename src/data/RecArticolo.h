@@ -19,6 +19,9 @@ struct RecArticolo {
     TestoCompatto CdProdPrec; // input: CdProd before a pending replacement
     TestoCompatto LineaProd;  // catalogue: columns 39-41, untrimmed
     uint8_t Modificato = 0;   // input: CdProd replaced and not yet written back
+    // input: its output file line as read, for a saved pair whose catalogue article the
+    // catalogue did not offer; saved again unchanged until the user decides on the article.
+    TestoCompatto RigaSalvata;
 };
 
 } // namespace zelvano

@@ -22,6 +22,7 @@ ImprontaRecord ImprontaInt(const StatoHome& h, int32_t i) {
     ImprontaRecord r;
     r.Stato = in.Stato;
     r.partner = in.PCdProd;
+    r.RigaSalvata = in.RigaSalvata;
     if (const int riga = h.grd1.RigaDi(i))
         r.segnoAMano = in.Stato == "X" && h.grd1.Testo(riga, "CDPROD2") == "*Non associabile";
     return r;
