@@ -35,33 +35,41 @@ class IndiceCatalogo {
         // catalogue has.
         for (const RigaStato& r : righe)
             if (r.stato == "A" && !r.codProd.empty())
-                primo_.emplace(r.codProd, 0);
+                primo_.try_emplace(r.codProd, Testa{0, static_cast<uint32_t>(primo_.size())});
         for (int32_t j = h.NumProd; j >= 1; --j) {
             const RecArticolo& p = h.ArtProd[j];
             const auto it = primo_.find(p.CdProd);
             if (it == primo_.end())
                 continue;
-            prossimo_[j] = it->second;
-            it->second = j;
-            int32_t& testa = primoLinea_[Chiave(p.CdProd, p.LineaProd)];
+            prossimo_[j] = it->second.j;
+            it->second.j = j;
+            int32_t& testa = primoLinea_[Chiave(it->second.codice, p.LineaProd)];
             prossimoLinea_[j] = testa;
             testa = j;
         }
     }
     int32_t PrimoLibero(std::string_view codice) {
         const auto it = primo_.find(codice);
-        return it == primo_.end() ? 0 : Libero(it->second, prossimo_);
+        return it == primo_.end() ? 0 : Libero(it->second.j, prossimo_);
     }
     int32_t LiberoConLinea(std::string_view codice, std::string_view linea) {
-        const auto it = primoLinea_.find(Chiave(codice, linea));
-        return it == primoLinea_.end() ? 0 : Libero(it->second, prossimoLinea_);
+        const auto it = primo_.find(codice);
+        if (it == primo_.end())
+            return 0;
+        const auto conLinea = primoLinea_.find(Chiave(it->second.codice, linea));
+        return conLinea == primoLinea_.end() ? 0 : Libero(conLinea->second, prossimoLinea_);
     }
 
   private:
-    static std::string Chiave(std::string_view codice, std::string_view linea) {
-        std::string chiave(codice);
-        chiave += '\0';
-        chiave += linea;
+    struct Testa {
+        int32_t j;
+        uint32_t codice; // the code's number among those asked for
+    };
+    // The code's number and the three bytes of the line code, as the output file holds them.
+    static uint64_t Chiave(uint32_t codice, std::string_view linea) {
+        uint64_t chiave = codice;
+        for (std::size_t k = 0; k < 3; ++k)
+            chiave = chiave << 8 | (k < linea.size() ? static_cast<uint8_t>(linea[k]) : ' ');
         return chiave;
     }
     // Records are only ever taken during a read-back, so a head can move past them.
@@ -72,8 +80,8 @@ class IndiceCatalogo {
     }
 
     const StatoHome& h_;
-    std::unordered_map<std::string_view, int32_t> primo_;
-    std::unordered_map<std::string, int32_t> primoLinea_;
+    std::unordered_map<std::string_view, Testa> primo_;
+    std::unordered_map<uint64_t, int32_t> primoLinea_;
     std::vector<int32_t> prossimo_, prossimoLinea_;
 };
 
