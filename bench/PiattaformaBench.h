@@ -45,6 +45,10 @@ class PiattaformaBench : public Piattaforma {
         domande.push_back(testo);
         return risposta;
     }
+    EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override {
+        domande.push_back(testo);
+        return EsitoSovrascrittura::Sovrascrivi;
+    }
     std::string ApriFile(const std::string&, const std::string&) override { return Prossimo(); }
     std::string SalvaFile(const std::string&, const std::string&) override { return Prossimo(); }
     EsitoScelta MostraFrmMsg() override { return esitoFrmMsg; }

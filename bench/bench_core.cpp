@@ -344,10 +344,10 @@ BENCHMARK(BM_LeggiArchivi)->Unit(benchmark::kMillisecond)->Iterations(3);
 // the first article to pair selected, Grd2 filtered for it).
 void BM_ApplicaFileOutput_RigaVuota(benchmark::State& state) {
     StatoHome& h = Caricata().h;
-    const std::vector<std::string> righe{""};
+    const FileOutputLetto letto{{""}, {}};
     const long faultsPrima = PageFaultMinori();
     for (auto _ : state)
-        ApplicaFileOutput(h, righe);
+        ApplicaFileOutput(h, letto);
     state.counters["faults"] = benchmark::Counter(
         static_cast<double>(PageFaultMinori() - faultsPrima), benchmark::Counter::kAvgIterations);
     state.SetItemsProcessed(state.iterations() * (h.NumInt + h.NumProd));
@@ -692,7 +692,7 @@ BENCHMARK(BM_Floor_ScriviOutput)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Floor_ScriviOutputFsync)->Unit(benchmark::kMillisecond);
 
 // Reading back a full output file into tables that hold no pairs yet, as the opening does.
-void BM_VerificaFileOutput(benchmark::State& state) {
+void BM_LetturaFileOutput(benchmark::State& state) {
     Finestra& f = Caricata();
     StatoHome& h = f.h;
     ImpostaCoppie(h);
@@ -712,7 +712,7 @@ void BM_VerificaFileOutput(benchmark::State& state) {
         h.NumAssociati = 0;
         faults -= PageFaultMinori();
         state.ResumeTiming();
-        VerificaFileOutput(h);
+        ApplicaFileOutput(h, LeggiFileOutput(h.FileOut));
         state.PauseTiming();
         faults += PageFaultMinori();
         state.ResumeTiming();
@@ -731,7 +731,7 @@ void BM_VerificaFileOutput(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<int64_t>(std::filesystem::file_size(Amb().fileOutPieno)));
 }
-BENCHMARK(BM_VerificaFileOutput)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LetturaFileOutput)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Floor: the same file read line by line with getline.
 void BM_Floor_LeggiOutput(benchmark::State& state) {

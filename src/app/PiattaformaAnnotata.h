@@ -22,6 +22,9 @@ class PiattaformaAnnotata : public zelvano::Piattaforma {
     zelvano::Risposta Domanda(const std::string& testo, bool conAnnulla) override {
         return vera_.Domanda(testo, conAnnulla);
     }
+    zelvano::EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override {
+        return vera_.ChiediSovrascrittura(testo);
+    }
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override {
         return vera_.ApriFile(titolo, filtro);
     }

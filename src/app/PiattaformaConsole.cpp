@@ -48,6 +48,12 @@ std::string PiattaformaConsole::SalvaFile(const std::string&, const std::string&
     return output_;
 }
 
+// An output file another program wrote meanwhile is left to it: the run fails instead.
+zelvano::EsitoSovrascrittura PiattaformaConsole::ChiediSovrascrittura(const std::string& testo) {
+    Scrivi(testo + " [Annulla]");
+    return zelvano::EsitoSovrascrittura::Annulla;
+}
+
 zelvano::EsitoScelta PiattaformaConsole::MostraFrmMsg() {
     return zelvano::EsitoScelta::Abbandona;
 }

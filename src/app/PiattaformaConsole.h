@@ -15,6 +15,7 @@ class PiattaformaConsole : public zelvano::Piattaforma {
     zelvano::Risposta Domanda(const std::string& testo, bool conAnnulla) override;
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
+    zelvano::EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override;
     zelvano::EsitoScelta MostraFrmMsg() override;
     zelvano::EsitoRicerca MostraRicercaTesto(const std::string& trova,
                                              const std::string& sostituisci, uint8_t modo) override;

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -50,6 +51,26 @@ zelvano::Risposta PiattaformaQt::Domanda(const std::string& testo, bool conAnnul
     if (scelto == QMessageBox::No || !conAnnulla)
         return zelvano::Risposta::No;
     return zelvano::Risposta::Annulla;
+}
+
+zelvano::EsitoSovrascrittura PiattaformaQt::ChiediSovrascrittura(const std::string& testo) {
+    PrimaDiMostrare();
+    QMessageBox box(QMessageBox::Warning, Titolo, DaCp1252(testo), QMessageBox::NoButton,
+                    finestra_);
+    QPushButton* sovrascrivi =
+        box.addButton(QStringLiteral("Sovrascrivi"), QMessageBox::DestructiveRole);
+    QPushButton* altrove =
+        box.addButton(QStringLiteral("Salva in un altro file"), QMessageBox::AcceptRole);
+    QPushButton* annulla = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    // Overwriting someone else's work is never the answer to a stray Return or Escape.
+    box.setDefaultButton(altrove);
+    box.setEscapeButton(annulla);
+    box.exec();
+    if (box.clickedButton() == sovrascrivi)
+        return zelvano::EsitoSovrascrittura::Sovrascrivi;
+    if (box.clickedButton() == altrove)
+        return zelvano::EsitoSovrascrittura::AltroFile;
+    return zelvano::EsitoSovrascrittura::Annulla;
 }
 
 QStringList PiattaformaQt::FiltriNomi(const std::string& filtro) {

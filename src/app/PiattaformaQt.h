@@ -20,6 +20,7 @@ class PiattaformaQt : public zelvano::Piattaforma {
 
     void Messaggio(const std::string& testo) override;
     zelvano::Risposta Domanda(const std::string& testo, bool conAnnulla) override;
+    zelvano::EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override;
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
     zelvano::EsitoScelta MostraFrmMsg() override;

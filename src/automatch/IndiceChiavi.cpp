@@ -24,9 +24,9 @@ IndiceChiavi::IndiceChiavi(const StatoHome& h) : h_(h) {
     std::string chiave;
     for (std::size_t i = 1; i <= numInt; ++i) {
         const RecArticolo& in = h.ArtInt[i];
-        // A pair is never touched, a mark is the user's decision, and an empty key would
-        // only meet catalogue lines without a code.
-        if (in.PCdProd != 0 || in.Stato == "X")
+        // A pair is never touched, a mark or a saved pair on hold is the user's decision,
+        // and an empty key would only meet catalogue lines without a code.
+        if (in.PCdProd != 0 || in.Stato == "X" || !in.RigaSalvata.empty())
             continue;
         ChiaveAbbinamento(in.CdProd, chiave);
         if (chiave.empty())

@@ -37,6 +37,7 @@ void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
     in.PCdProd = j;
     in.Origine = static_cast<uint8_t>(origine);
     in.Gruppo = 0;
+    in.RigaSalvata.clear();
     prod.PCdInt = i;
     if (origine == Origine::Utente || origine == Origine::Proposta)
         prod.Stato = "A";
@@ -70,6 +71,7 @@ void Scollega(StatoHome& h, int32_t i) {
 void Marca(StatoHome& h, int32_t i, Origine origine) {
     AnnotaInt(h, i);
     h.ArtInt[static_cast<std::size_t>(i)].Stato = "X";
+    h.ArtInt[static_cast<std::size_t>(i)].RigaSalvata.clear();
     ++h.NumNonAssociabili;
     RinfrescaInt(h, i);
     if (origine == Origine::Ripristino)
@@ -88,6 +90,13 @@ void Smarca(StatoHome& h, int32_t i) {
     h.DatiModificati = true;
 }
 
+void LasciaRigaSalvata(StatoHome& h, int32_t i) {
+    AnnotaInt(h, i);
+    h.ArtInt[static_cast<std::size_t>(i)].RigaSalvata.clear();
+    RinfrescaInt(h, i);
+    h.DatiModificati = true;
+}
+
 void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impronta) {
     if (input) {
         RecArticolo& in = h.ArtInt[static_cast<std::size_t>(k)];
@@ -95,6 +104,7 @@ void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impro
         in.PCdProd = impronta.partner;
         in.Origine = impronta.origine;
         in.Gruppo = impronta.gruppo;
+        in.RigaSalvata = impronta.RigaSalvata;
         RinfrescaInt(h, k);
         if (impronta.segnoAMano)
             if (const int r = h.grd1.RigaDi(k))

@@ -16,7 +16,8 @@ struct StatoHome;
 enum class Origine : uint8_t { Ripristino, Utente, Automatico, Proposta };
 
 // Input record i becomes "A" with catalogue record j, and j points back at i. By the user's
-// decision (by hand or accepting a proposal) the catalogue record is marked "A" too.
+// decision (by hand or accepting a proposal) the catalogue record is marked "A" too. Pairing
+// or marking an input record replaces any saved line it kept.
 void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine);
 // Dissolves the pair of input record i (which has one) on both sides.
 void Scollega(StatoHome& h, int32_t i);
@@ -25,6 +26,9 @@ void Scollega(StatoHome& h, int32_t i);
 void Marca(StatoHome& h, int32_t i, Origine origine);
 // Input record i, marked "X", is to associate again.
 void Smarca(StatoHome& h, int32_t i);
+// Input record i lets go of the saved line it kept (RigaSalvata): the pair it held is undone
+// and the next save writes the article as still to associate.
+void LasciaRigaSalvata(StatoHome& h, int32_t i);
 
 struct ImprontaRecord;
 // Puts a record back as a noted decision saw it (undo and redo), with the cells of the row

@@ -19,6 +19,10 @@ enum class EsitoScelta {
     Abbandona, // "ABB": give up
 };
 
+// What to do with an output file that another program wrote after this one last read or
+// saved it.
+enum class EsitoSovrascrittura { Sovrascrivi, AltroFile, Annulla };
+
 // What the find-and-replace window hands back.
 struct EsitoRicerca {
     bool confermata = false; // "Esegui"; anything else leaves the stored values alone
@@ -47,6 +51,10 @@ class Piattaforma {
     virtual void Messaggio(const std::string& testo) = 0;
     // Yes/No, or Yes/No/Cancel when conAnnulla.
     virtual Risposta Domanda(const std::string& testo, bool conAnnulla) = 0;
+
+    // Before a save over an output file that another program wrote meanwhile: overwrite it,
+    // save to another file, or give up the save. The close box gives up.
+    virtual EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) = 0;
 
     // File dialogs; the empty string when the user cancels.
     virtual std::string ApriFile(const std::string& titolo, const std::string& filtro) = 0;

@@ -34,6 +34,15 @@ struct ImprontaFile {
     friend bool operator==(const ImprontaFile&, const ImprontaFile&) = default;
 };
 
+// Which file a path named, and how it looked, when the program last read or wrote it, so
+// that a save can tell whether another program wrote it since.
+struct IdentitaFile {
+    bool nota = false; // false: nothing known, nothing to compare with
+    uint64_t dispositivo = 0, inode = 0;
+    int64_t dimensione = 0, modificaNs = 0;
+    friend bool operator==(const IdentitaFile&, const IdentitaFile&) = default;
+};
+
 struct StatoHome {
     explicit StatoHome(Piattaforma& piattaforma) : pf(piattaforma) {
         grd1.SetSorgente(&sorgente1);
@@ -65,6 +74,7 @@ struct StatoHome {
     uint64_t Apertura = 0;
 
     std::string FileInt, FileProd, FileOut;
+    IdentitaFile IdentitaOut; // FileOut as last read or saved
     std::string NomeFileInt, NomeFileProd, NomeFileOut;
     bool DatiModificati = false;
     // What the last command did, in a few words, for the status bar; empty when it has

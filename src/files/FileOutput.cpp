@@ -8,8 +8,10 @@
 #include "files/LettoreRighe.h"
 #include "files/ScritturaSicura.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
+#include <sys/stat.h>
 #include <unordered_map>
 
 namespace zelvano {
@@ -19,62 +21,139 @@ namespace {
 struct RigaStato {
     std::size_t numero;
     std::string stato, codInt, codProd;
+    std::string linea; // columns 52-54 as written, the line code of the catalogue record
 };
 
-// Catalogue records by code, in table order, handing out the first still free. Only the
-// codes the output file asks for are indexed.
+// Catalogue records by code, and by code and line code, in table order, handing out the
+// first still free. Only the codes the output file asks for are indexed.
 class IndiceCatalogo {
   public:
     IndiceCatalogo(const StatoHome& h, const std::vector<RigaStato>& righe)
-        : h_(h), prossimo_(static_cast<std::size_t>(h.NumProd) + 1, 0) {
+        : h_(h), prossimo_(static_cast<std::size_t>(h.NumProd) + 1, 0),
+          prossimoLinea_(prossimo_.size(), 0) {
         // A blank code names no catalogue article, however many blank lines the
         // catalogue has.
         for (const RigaStato& r : righe)
             if (r.stato == "A" && !r.codProd.empty())
-                primo_.emplace(r.codProd, 0);
+                primo_.try_emplace(r.codProd, Testa{0, static_cast<uint32_t>(primo_.size())});
         for (int32_t j = h.NumProd; j >= 1; --j) {
-            const auto it = primo_.find(h.ArtProd[j].CdProd);
-            if (it != primo_.end()) {
-                prossimo_[j] = it->second;
-                it->second = j;
-            }
+            const RecArticolo& p = h.ArtProd[j];
+            const auto it = primo_.find(p.CdProd);
+            if (it == primo_.end())
+                continue;
+            prossimo_[j] = it->second.j;
+            it->second.j = j;
+            int32_t& testa = primoLinea_[Chiave(it->second.codice, p.LineaProd)];
+            prossimoLinea_[j] = testa;
+            testa = j;
         }
     }
     int32_t PrimoLibero(std::string_view codice) {
         const auto it = primo_.find(codice);
+        return it == primo_.end() ? 0 : Libero(it->second.j, prossimo_);
+    }
+    int32_t LiberoConLinea(std::string_view codice, std::string_view linea) {
+        const auto it = primo_.find(codice);
         if (it == primo_.end())
             return 0;
-        // Records are only ever taken during a read-back, so the head can move past them.
-        int32_t& j = it->second;
-        while (j != 0 && h_.ArtProd[j].PCdInt != 0)
-            j = prossimo_[j];
-        return j;
+        const auto conLinea = primoLinea_.find(Chiave(it->second.codice, linea));
+        return conLinea == primoLinea_.end() ? 0 : Libero(conLinea->second, prossimoLinea_);
     }
 
   private:
-    const StatoHome& h_;
-    std::unordered_map<std::string_view, int32_t> primo_;
-    std::vector<int32_t> prossimo_;
-};
-} // namespace
+    struct Testa {
+        int32_t j;
+        uint32_t codice; // the code's number among those asked for
+    };
+    // The code's number and the three bytes of the line code, as the output file holds them.
+    static uint64_t Chiave(uint32_t codice, std::string_view linea) {
+        uint64_t chiave = codice;
+        for (std::size_t k = 0; k < 3; ++k)
+            chiave = chiave << 8 | (k < linea.size() ? static_cast<uint8_t>(linea[k]) : ' ');
+        return chiave;
+    }
+    // Records are only ever taken during a read-back, so a head can move past them.
+    int32_t Libero(int32_t& testa, const std::vector<int32_t>& prossimo) const {
+        while (testa != 0 && h_.ArtProd[testa].PCdInt != 0)
+            testa = prossimo[testa];
+        return testa;
+    }
 
-std::vector<std::string> LeggiFileOutput(const std::string& percorso) {
-    return LeggiRighe(percorso);
+    const StatoHome& h_;
+    std::unordered_map<std::string_view, Testa> primo_;
+    std::unordered_map<uint64_t, int32_t> primoLinea_;
+    std::vector<int32_t> prossimo_, prossimoLinea_;
+};
+
+IdentitaFile Identita(const struct stat& st) {
+    IdentitaFile id;
+    id.nota = true;
+    id.dispositivo = static_cast<uint64_t>(st.st_dev);
+    id.inode = static_cast<uint64_t>(st.st_ino);
+    id.dimensione = st.st_size;
+    id.modificaNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return id;
 }
 
-void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
+// The file a path names now; not known when there is none.
+IdentitaFile IdentitaDi(const std::string& percorso) {
+    struct stat st {};
+    return ::stat(percorso.c_str(), &st) == 0 ? Identita(st) : IdentitaFile{};
+}
+
+// Whether another program wrote the output file since this one last read or saved it. A
+// file that is gone is not counted: writing it anew overwrites nobody's work.
+bool ScrittoDaAltri(const StatoHome& h) {
+    if (!h.IdentitaOut.nota)
+        return false;
+    const IdentitaFile ora = IdentitaDi(h.FileOut);
+    return ora.nota && ora != h.IdentitaOut;
+}
+
+// Another file for the work, chosen by the user; empty when the user gives up.
+std::string AltroFileOutput(StatoHome& h) {
+    for (;;) {
+        std::string altro = h.pf.SalvaFile("Salva il file di output Zelvano", "*.txt;");
+        if (altro.empty())
+            return altro;
+        altro = CompletaNomeOutput(altro);
+        if (!StessoFile(altro, h.FileInt) && !StessoFile(altro, h.FileProd))
+            return altro;
+        h.pf.Messaggio("Il file di output non pu\xF2 essere il file Database o il file Orvessa");
+    }
+}
+} // namespace
+
+FileOutputLetto LeggiFileOutput(const std::string& percorso) {
+    FileOutputLetto letto;
+    LettoreRighe lettore(percorso);
+    // Taken before reading: whatever writes the file from now on changes what is seen here.
+    struct stat st {};
+    if (::fstat(lettore.Descrittore(), &st) == 0)
+        letto.identita = Identita(st);
+    std::string_view riga;
+    while (lettore.Leggi(riga))
+        letto.righe.emplace_back(riga);
+    return letto;
+}
+
+EsitoRipristino ApplicaFileOutput(StatoHome& h, const FileOutputLetto& letto) {
+    const std::vector<std::string>& righe = letto.righe;
     h.FileOutVuoto = righe.empty();
     h.NomeFileOut = NomeSenzaCartella(h.FileOut);
+    h.IdentitaOut = letto.identita;
+    EsitoRipristino esito;
 
     std::vector<RigaStato> daApplicare;
     for (std::size_t k = 1; k <= righe.size(); ++k) {
         const std::string& riga = righe[k - 1];
         std::string stato = Campo(riga, 51, 51);
         if (!stato.empty())
-            daApplicare.push_back({k, std::move(stato), Campo(riga, 26, 50), Campo(riga, 1, 25)});
+            daApplicare.push_back({k, std::move(stato), Campo(riga, 26, 50), Campo(riga, 1, 25),
+                                   Colonne(riga, 52, 54)});
     }
     if (daApplicare.empty())
-        return;
+        return esito;
 
     std::unordered_map<std::string_view, int32_t> primoInt;
     primoInt.reserve(static_cast<std::size_t>(h.NumInt));
@@ -82,6 +161,9 @@ void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
         primoInt[h.ArtInt[i].CdInt] = i;
     IndiceCatalogo catalogo(h, daApplicare);
 
+    // A pair goes first to a catalogue record with its own line code; the pairs that find
+    // none take what is left with their code once every line has had its own.
+    std::vector<std::pair<const RigaStato*, int32_t>> senzaLinea;
     for (const RigaStato& r : daApplicare) {
         // Lines follow the input file, so a line goes to the record of its own number when
         // that record bears the code; only otherwise to the first record with it.
@@ -95,21 +177,37 @@ void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe) {
         }
         // A record already restored by an earlier line keeps that state: counting it twice,
         // or linking it to two catalogue records, would break the totals and the pairs.
-        if (i == 0 || !h.ArtInt[i].Stato.empty())
+        RecArticolo& in = h.ArtInt[i];
+        if (i == 0 || !in.Stato.empty() || !in.RigaSalvata.empty())
             continue;
-        const int32_t j =
-            r.stato == "A" && !r.codProd.empty() ? catalogo.PrimoLibero(r.codProd) : 0;
-        if (j != 0)
-            Collega(h, i, j, Origine::Ripristino);
-        else if (r.stato == "X")
+        if (r.stato == "A" && !r.codProd.empty()) {
+            if (const int32_t j = catalogo.LiberoConLinea(r.codProd, r.linea)) {
+                Collega(h, i, j, Origine::Ripristino);
+            } else {
+                // Kept until a record is found below, which the pair then replaces.
+                in.RigaSalvata = righe[r.numero - 1];
+                senzaLinea.emplace_back(&r, i);
+            }
+        } else if (r.stato == "X") {
             Marca(h, i, Origine::Ripristino);
-        else
-            h.ArtInt[i].Stato = r.stato; // an "A" without its catalogue article, or any other
+        } else {
+            in.Stato = r.stato; // an "A" without a catalogue code, or any other
+        }
     }
-}
-
-void VerificaFileOutput(StatoHome& h) {
-    ApplicaFileOutput(h, LeggiFileOutput(h.FileOut));
+    for (const auto& [r, i] : senzaLinea) {
+        if (const int32_t j = catalogo.PrimoLibero(r->codProd)) {
+            Collega(h, i, j, Origine::Ripristino);
+            continue;
+        }
+        ++esito.sospesi;
+        if (std::find(esito.codici.begin(), esito.codici.end(), r->codProd) != esito.codici.end())
+            continue;
+        if (esito.codici.size() < 5)
+            esito.codici.push_back(r->codProd);
+        else
+            esito.altriCodici = true;
+    }
+    return esito;
 }
 
 std::string TestoFileOutput(const StatoHome& h) {
@@ -118,6 +216,12 @@ std::string TestoFileOutput(const StatoHome& h) {
     const std::string spazi(25, ' ');
     for (int32_t i = 1; i <= h.NumInt; ++i) {
         const RecArticolo& in = h.ArtInt[i];
+        if (!in.RigaSalvata.empty() && in.Stato.empty() && in.PCdProd == 0) {
+            // A saved pair the catalogue did not offer: written back as it was read.
+            testo += in.RigaSalvata.Vista();
+            testo += "\r\n";
+            continue;
+        }
         const int32_t j = in.PCdProd;
         const bool abbinato = j > 0 && j <= h.NumProd;
         testo += abbinato ? Riempi(h.ArtProd[j].CdProd, 25) : spazi;
@@ -145,7 +249,27 @@ bool SalvaArchivio(StatoHome& h) {
     if (h.FileOut.empty())
         return true;
     std::string destinazione = h.FileOut;
+    bool altrove = false;
+    if (ScrittoDaAltri(h)) {
+        switch (h.pf.ChiediSovrascrittura(
+            "Il file " + Cp1252DaUtf8(h.FileOut) +
+            " \xE8 stato cambiato da un altro programma dopo che Zelvano lo ha letto o salvato. "
+            "Sovrascriverlo con gli abbinamenti di Zelvano o salvarli in un altro file?")) {
+        case EsitoSovrascrittura::Sovrascrivi:
+            break;
+        case EsitoSovrascrittura::AltroFile:
+            altrove = true;
+            break;
+        case EsitoSovrascrittura::Annulla:
+            return false;
+        }
+    }
     for (;;) {
+        if (altrove) {
+            destinazione = AltroFileOutput(h);
+            if (destinazione.empty())
+                return false;
+        }
         try {
             ScriviFileSicuro(destinazione, TestoFileOutput(h), true, h.pf.CartellaDatiUtente());
             break;
@@ -158,16 +282,7 @@ bool SalvaArchivio(StatoHome& h) {
         if (h.pf.Domanda("Gli abbinamenti non sono stati salvati. Salvarli in un altro file?",
                          false) != Risposta::Si)
             return false;
-        std::string altro = h.pf.SalvaFile("Salva il file di output Zelvano", "*.txt;");
-        if (altro.empty())
-            return false;
-        altro = CompletaNomeOutput(altro);
-        if (StessoFile(altro, h.FileInt) || StessoFile(altro, h.FileProd)) {
-            h.pf.Messaggio(
-                "Il file di output non pu\xF2 essere il file Database o il file Orvessa");
-            continue;
-        }
-        destinazione = altro;
+        altrove = true;
     }
     if (destinazione != h.FileOut) {
         // From now on the work is saved there.
@@ -175,6 +290,10 @@ bool SalvaArchivio(StatoHome& h) {
         h.NomeFileOut = NomeSenzaCartella(h.FileOut);
         h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
     }
+    h.IdentitaOut = IdentitaDi(h.FileOut);
+    // The file now holds a line per article: the next opening reads it back, and does not
+    // pair anything automatically.
+    h.FileOutVuoto = h.NumInt == 0;
     h.DatiModificati = false;
     h.Decisioni.salvatiA = static_cast<int64_t>(h.Decisioni.annullabili.size());
     h.MessaggioStato =

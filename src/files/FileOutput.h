@@ -2,23 +2,37 @@
 // The output file: 54-byte lines of catalogue code, internal code, state and line code;
 // read back at the opening, rewritten in full at every save.
 
+#include "data/StatoHome.h"
+
 #include <string>
 #include <vector>
 
 namespace zelvano {
 
-struct StatoHome;
+// The output file's lines, and the file as it was when they were read.
+struct FileOutputLetto {
+    std::vector<std::string> righe;
+    IdentitaFile identita;
+};
 
-// Reads FileOut back into the tables. Throws ErroreFile when it cannot be read.
-void VerificaFileOutput(StatoHome& h);
-// The two halves of it, so that an opening reads every file before it changes anything.
-std::vector<std::string> LeggiFileOutput(const std::string& percorso);
-void ApplicaFileOutput(StatoHome& h, const std::vector<std::string>& righe);
+// What a read-back could not restore: saved pairs whose catalogue code no free catalogue
+// record bears. Their articles stay to associate and keep their lines (RigaSalvata).
+struct EsitoRipristino {
+    int32_t sospesi = 0;
+    std::vector<std::string> codici; // the first few different codes, in file order
+    bool altriCodici = false;        // more codes than those
+};
 
-// True when saved (or when no output file was chosen). A failure is shown to the user,
-// leaves the old file whole, and is followed by the offer to save to another file, which
-// then becomes the output file; false when the work stays unsaved, DatiModificati as it
-// was.
+// Read first, applied once every file is read, so that an opening that fails changes
+// nothing. Reading throws ErroreFile when the file cannot be read.
+FileOutputLetto LeggiFileOutput(const std::string& percorso);
+EsitoRipristino ApplicaFileOutput(StatoHome& h, const FileOutputLetto& letto);
+
+// True when saved (or when no output file was chosen). A file another program wrote since
+// the opening or the last save is overwritten only if the user says so. A failure is shown
+// to the user, leaves the old file whole, and is followed by the offer to save to another
+// file, which then becomes the output file; false when the work stays unsaved,
+// DatiModificati as it was.
 bool SalvaArchivio(StatoHome& h);
 
 // An output file name without .txt or .smb anywhere gets .txt.

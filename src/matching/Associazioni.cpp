@@ -125,6 +125,12 @@ void DisAssocia(StatoHome& h) {
         decisione.Descrivi("tolta l'associazione di " + coppia);
         h.MessaggioStato = "Annullata l'associazione di " + coppia;
         AnnullaAssoc(h, i);
+    } else if (!in.RigaSalvata.empty()) {
+        // A saved pair the catalogue did not offer is undone as any other pair.
+        h.MessaggioStato = "Annullata l'associazione salvata di " + in.CdInt + " a " +
+                           Campo(in.RigaSalvata, 1, 25);
+        decisione.Descrivi("associazione salvata di " + in.CdInt + " annullata");
+        LasciaRigaSalvata(h, i);
     } else {
         h.pf.Messaggio("Articolo del gestionale non ancora associato ");
     }

@@ -32,4 +32,9 @@ void RipetiDecisione(StatoHome& h);
 // A new opening starts a history of its own.
 void DimenticaDecisioni(StatoHome& h);
 
+// The question before the work on screen is left (closing, another opening): solita when
+// something is unsaved, another when only the undoing of pairs made automatically would be
+// lost; empty when leaving loses nothing.
+std::string DomandaPrimaDiLasciare(const StatoHome& h, const std::string& solita);
+
 } // namespace zelvano

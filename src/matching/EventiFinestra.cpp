@@ -4,6 +4,7 @@
 #include "data/StatoHome.h"
 #include "files/FileOutput.h"
 #include "files/LayoutGriglie.h"
+#include "matching/Decisioni.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/OrdinamentoUtente.h"
 #include "search/CaricaGrid2.h"
@@ -56,9 +57,10 @@ void Form_Activate(StatoHome& h) {
 }
 
 bool Form_QueryUnload(StatoHome& h) {
-    if (!h.DatiModificati)
+    const std::string domanda = DomandaPrimaDiLasciare(h, "Dati modificati, salvare?");
+    if (domanda.empty())
         return true;
-    switch (h.pf.Domanda("Dati modificati, salvare?", true)) {
+    switch (h.pf.Domanda(domanda, true)) {
     case Risposta::Si:
         // A failed save keeps the window open rather than losing the work.
         return SalvaArchivio(h);

@@ -8,6 +8,7 @@
 #include "files/FileOutput.h"
 #include "files/LayoutGriglie.h"
 #include "files/LetturaArchivi.h"
+#include "matching/AbbinamentiSospesi.h"
 #include "matching/CaricaArchivi.h"
 #include "matching/Decisioni.h"
 #include "matching/RiprendiCopie.h"
@@ -63,8 +64,9 @@ std::string Salva(StatoHome& h) {
 }
 
 void LeggiArchivi(StatoHome& h) {
-    if (h.DatiModificati) {
-        switch (h.pf.Domanda("Dati modificati,Salvare?", true)) {
+    if (const std::string domanda = DomandaPrimaDiLasciare(h, "Dati modificati,Salvare?");
+        !domanda.empty()) {
+        switch (h.pf.Domanda(domanda, true)) {
         case Risposta::Annulla:
             return;
         case Risposta::Si:
@@ -103,7 +105,7 @@ void LeggiArchivi(StatoHome& h) {
     // Everything is read, and the memory it needs taken, before anything changes: a file
     // that cannot be read, or memory that runs out, leaves the work on screen as it was.
     TabellaLetta tabInt, tabProd;
-    std::vector<std::string> righeOut;
+    FileOutputLetto righeOut;
     std::string inLettura;
     bool creato = false;
     try {
@@ -144,11 +146,12 @@ void LeggiArchivi(StatoHome& h) {
     h.grd1.SetRows(1);
     h.Grd2.SetRows(1);
     h.RigaGrd1 = h.PCdIntSel = h.RigaGrd2 = h.PCdProdSel = 0;
+    EsitoRipristino ripristino;
     {
         OccupatoDurante occupato(h.pf);
         CaricaFileInt(h, std::move(tabInt));
         CaricaFileProd(h, std::move(tabProd));
-        ApplicaFileOutput(h, righeOut);
+        ripristino = ApplicaFileOutput(h, righeOut);
     }
     // The catalogue is counted after the automatic run, as its "Articoli:" label is: the
     // copies the run appended to the file are articles of it from now on.
@@ -171,6 +174,7 @@ void LeggiArchivi(StatoHome& h) {
     RefreshGrideLabel(h);
     CaricaOrdinamentiPrec1(h);
     h.MessaggioStato = esito;
+    AvvisaAbbinamentiSospesi(h, ripristino);
 }
 
 } // namespace zelvano

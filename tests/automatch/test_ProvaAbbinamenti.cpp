@@ -194,14 +194,16 @@ TEST(ProvaAbbinamenti, SameResultAsTheWholeScanOnRandomTables) {
         for (unsigned k = 0, n = 1 + caso() % 30; k < n; ++k)
             in.push_back(RigaInt("I" + Numero(k), "", "", scegli()));
         // Some pairs and marks before the run, from an output file.
+        // Each pair names a catalogue line of its own, so that every one is restored.
         std::string uscita;
+        std::vector<uint8_t> preso(codiciProd.size(), 0);
         for (std::size_t k = 0; k < in.size(); ++k) {
             const std::string cdInt = "I" + Numero(static_cast<int64_t>(k));
+            const std::size_t j = caso() % codiciProd.size();
             // The first stays to associate, so each opening has an article to stop on.
-            switch (k == 0 ? 5 : caso() % 6) {
+            switch (k == 0 || preso[j]++ ? 5 : caso() % 6) {
             case 0:
-                uscita +=
-                    RigaOut(std::string(Trim(codiciProd[caso() % codiciProd.size()])), cdInt, 'A');
+                uscita += RigaOut(std::string(Trim(codiciProd[j])), cdInt, 'A');
                 break;
             case 1:
                 uscita += RigaOut("", cdInt, 'X');
@@ -214,8 +216,8 @@ TEST(ProvaAbbinamenti, SameResultAsTheWholeScanOnRandomTables) {
         if (caso() % 2)
             catalogo.resize(catalogo.size() - 2); // no final line break
 
-        Banco veloce(in, {}, uscita.empty() ? "\r\n" : uscita);
-        Banco piano(in, {}, uscita.empty() ? "\r\n" : uscita);
+        Banco veloce(in, prod, uscita.empty() ? "\r\n" : uscita);
+        Banco piano(in, prod, uscita.empty() ? "\r\n" : uscita);
         for (Banco* b : {&veloce, &piano}) {
             b->cartella.Scrivi("catalogo.orv", catalogo);
             b->pf.AspettaApriFile("Apri file Database", b->fileInt)

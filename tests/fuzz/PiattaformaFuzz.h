@@ -28,6 +28,11 @@ class PiattaformaFuzz : public Piattaforma {
 
     void Messaggio(const std::string& testo) override;
     Risposta Domanda(const std::string& testo, bool conAnnulla) override;
+    // Kept with the messages, for the target to judge; the answer is to overwrite.
+    EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override {
+        messaggi.push_back(testo);
+        return EsitoSovrascrittura::Sovrascrivi;
+    }
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
     EsitoScelta MostraFrmMsg() override;

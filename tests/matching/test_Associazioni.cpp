@@ -1,4 +1,5 @@
 #include "support/Banco.h"
+#include "support/Invarianti.h"
 
 #include "files/ErroreFile.h"
 #include "files/FileOutput.h"
@@ -208,18 +209,19 @@ TEST_F(Associazioni, CancelWhenCatalogueRowNotShownLeavesGrd2) {
     EXPECT_EQ(b.Totali(), "0|1|2");
 }
 
-TEST(AssociazioniSenzaCatalogo, StateAWithoutPairIsFreeToPair) {
-    // The output file names a catalogue code the catalogue does not have.
+// The output file names a catalogue code the catalogue does not have: the article is to
+// associate, and pairing it asks nothing.
+TEST(AssociazioniSenzaCatalogo, SavedPairOnHoldIsFreeToPair) {
     Banco b({RigaInt("I1", "PRIMO", "L", "K1"), RigaInt("I2", "SECONDO", "L", "K9")},
-            {RigaProd("K1", "AB1", "UNO")}, RigaOut("", "I1", ' ') + RigaOut("K9", "I2", 'A'));
-    EXPECT_EQ(b.h.ArtInt[2].Stato, "A");
-    EXPECT_EQ(b.h.NumAssociati, 0);
+            {RigaProd("K1", "AB1", "UNO")});
+    b.cartella.Scrivi("abbinamenti.txt", RigaOut("", "I1", ' ') + RigaOut("K9", "I2", 'A'));
+    b.Riapri({"1 abbinamento salvato in abbinamenti.txt indica un articolo Orvessa non trovato "
+              "nel catalogo (codice K9): l'articolo resta da associare e la sua riga resta nel "
+              "file di output com'era, finch\xE9 non si decide altrimenti per l'articolo"});
+    EXPECT_EQ(Abbinamenti(b.h), "0 0 | 0 S0 | 0");
     b.Scegli(2, 1);
-    b.pf.AspettaMessaggio("Articolo del gestionale non ancora associato ");
-    DisAssocia(b.h);
     Associa(b.h);
-    EXPECT_EQ(b.h.NumAssociati, 1);
-    EXPECT_EQ(b.h.ArtInt[2].PCdProd, 1);
+    EXPECT_EQ(Abbinamenti(b.h), "1 0 | 0 A1 | 2");
 }
 
 TEST_F(Associazioni, StaleRowAfterUserSortIsNotWrittenInto) {

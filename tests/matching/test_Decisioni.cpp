@@ -6,6 +6,7 @@
 #include "data/Testo.h"
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
+#include "matching/EventiFinestra.h"
 #include "matching/Selezione.h"
 #include "proposte/AccettaProposte.h"
 #include "search/CaricaGrid2.h"
@@ -147,6 +148,11 @@ TEST(Decisioni, TheAutomaticRunIsOneDecisionAndSavingMovesTheModifiedFlag) {
     EXPECT_EQ(b.Totali(), "0|0|3");
     EXPECT_FALSE(b.h.DatiModificati); // as the opening left it, before the run
     EXPECT_EQ(b.h.MessaggioStato, "Annullato: 2 associazioni automatiche");
+    // Yet the output file is still empty: leaving without saving would run it again.
+    b.pf.AspettaDomanda("Il file di output \xE8 ancora vuoto: alla prossima apertura le "
+                        "associazioni automatiche annullate sarebbero rifatte. Salvare?",
+                        Risposta::Annulla);
+    EXPECT_FALSE(Form_QueryUnload(b.h));
     RipetiDecisione(b.h);
     EXPECT_EQ(b.Totali(), "2|0|1");
     EXPECT_TRUE(b.h.DatiModificati);

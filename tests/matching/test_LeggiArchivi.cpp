@@ -141,8 +141,10 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         test::Banco b(Input, Catalogo);
         b.h.ArtInt[2].Stato = "X";
         b.h.DatiModificati = c.domanda.has_value();
-        if (c.salvaInCartella)
+        if (c.salvaInCartella) {
             b.h.FileOut = cartella;
+            b.h.IdentitaOut = {};
+        }
         const std::string prima = Istantanea(b.h);
 
         if (c.domanda)

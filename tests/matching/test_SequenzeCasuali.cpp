@@ -174,16 +174,16 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
     }
 }
 
-// What the output file means: each input article's state and the code of the catalogue
-// article it is paired with. The read-back pairs by code alone (the line code is written,
-// not read), so among catalogue lines of equal code a reopening may choose another.
+// What the output file means: each input article's state and the code and line code of
+// the catalogue article it is paired with. Among catalogue lines equal in both a reopening
+// may choose another.
 std::string PerCodice(const StatoHome& h) {
     std::string t = std::to_string(h.NumAssociati) + " " + std::to_string(h.NumNonAssociabili);
     for (int32_t i = 1; i <= h.NumInt; ++i) {
         const RecArticolo& in = h.ArtInt[i];
         t += " " + in.CdInt + ":" + in.Stato;
         if (in.PCdProd != 0)
-            t += "=" + h.ArtProd[in.PCdProd].CdProd;
+            t += "=" + h.ArtProd[in.PCdProd].CdProd + "/" + h.ArtProd[in.PCdProd].LineaProd;
     }
     return t;
 }

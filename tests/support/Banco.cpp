@@ -28,6 +28,16 @@ Banco::Banco(const std::vector<std::string>& righeInt, const std::vector<std::st
     LeggiArchivi(h);
 }
 
+void Banco::Riapri(const std::vector<std::string>& messaggi) {
+    pf.AspettaApriFile("Apri file Database", fileInt)
+        .AspettaApriFile("Apri file Orvessa", fileProd)
+        .AspettaSalvaFile("Salva il file di output Zelvano", fileOut);
+    for (const std::string& m : messaggi)
+        pf.AspettaMessaggio(m);
+    LeggiArchivi(h);
+    pf.VerificaFine();
+}
+
 std::string Banco::Cella1(int32_t i, const char* chiave) const {
     const int r = h.grd1.RigaDi(i);
     EXPECT_NE(r, 0) << "no grd1 row shows input record " << i;

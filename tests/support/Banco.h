@@ -19,6 +19,10 @@ struct Banco {
     Banco(const std::vector<std::string>& righeInt, const std::vector<std::string>& righeProd,
           const std::string& output = "\r\n");
 
+    // Opens the same three files again, as they are now, expecting these messages after the
+    // dialogs.
+    void Riapri(const std::vector<std::string>& messaggi = {});
+
     // Reads the grid's cell of the data row showing input record i (grd1) or catalogue
     // record j (Grd2), by key.
     std::string Cella1(int32_t i, const char* chiave) const;

@@ -6,8 +6,9 @@ namespace zelvano::test {
 
 namespace {
 const char* Nome(FintaPiattaforma::Tipo t) {
-    static const char* const nomi[] = {"message",     "question",      "open dialog",
-                                       "save dialog", "choice dialog", "find and replace window"};
+    static const char* const nomi[] = {
+        "message",     "question",      "overwrite question",     "open dialog",
+        "save dialog", "choice dialog", "find and replace window"};
     return nomi[static_cast<int>(t)];
 }
 
@@ -49,6 +50,12 @@ FintaPiattaforma& FintaPiattaforma::AspettaMessaggioInizio(std::string inizio) {
 }
 FintaPiattaforma& FintaPiattaforma::AspettaDomanda(std::string testo, Risposta risposta) {
     return Aggiungi({Tipo::Domanda, std::move(testo), {}, risposta, {}, {}});
+}
+FintaPiattaforma& FintaPiattaforma::AspettaSovrascrittura(std::string testo,
+                                                          EsitoSovrascrittura esito) {
+    Passo p{Tipo::Sovrascrittura, std::move(testo), {}, Risposta::Si, {}, {}};
+    p.sovrascrittura = esito;
+    return Aggiungi(std::move(p));
 }
 FintaPiattaforma& FintaPiattaforma::AspettaApriFile(std::string titolo, std::string percorso) {
     return Aggiungi({Tipo::ApriFile, std::move(titolo), std::move(percorso), Risposta::Si, {}, {}});
@@ -106,6 +113,11 @@ Risposta FintaPiattaforma::Domanda(const std::string& testo, bool) {
     if (allaDomanda)
         allaDomanda(testo);
     return Prossimo(Tipo::Domanda, testo).scelta;
+}
+
+EsitoSovrascrittura FintaPiattaforma::ChiediSovrascrittura(const std::string& testo) {
+    messaggi.push_back(testo);
+    return Prossimo(Tipo::Sovrascrittura, testo).sovrascrittura;
 }
 
 std::string FintaPiattaforma::ApriFile(const std::string& titolo, const std::string&) {

@@ -15,7 +15,15 @@ namespace zelvano::test {
 
 class FintaPiattaforma : public Piattaforma {
   public:
-    enum class Tipo { Messaggio, Domanda, ApriFile, SalvaFile, FrmMsg, RicercaTesto };
+    enum class Tipo {
+        Messaggio,
+        Domanda,
+        Sovrascrittura,
+        ApriFile,
+        SalvaFile,
+        FrmMsg,
+        RicercaTesto
+    };
     using Segnala = std::function<void(const std::string& problema)>;
 
     explicit FintaPiattaforma(Segnala segnala = {}) : segnala_(std::move(segnala)) {}
@@ -26,6 +34,7 @@ class FintaPiattaforma : public Piattaforma {
     // A message whose text starts with inizio (the rest names something made at random).
     FintaPiattaforma& AspettaMessaggioInizio(std::string inizio);
     FintaPiattaforma& AspettaDomanda(std::string testo, Risposta risposta);
+    FintaPiattaforma& AspettaSovrascrittura(std::string testo, EsitoSovrascrittura esito);
     FintaPiattaforma& AspettaApriFile(std::string titolo, std::string percorso);
     FintaPiattaforma& AspettaSalvaFile(std::string titolo, std::string percorso);
     FintaPiattaforma& AspettaFrmMsg(EsitoScelta esito);
@@ -49,6 +58,7 @@ class FintaPiattaforma : public Piattaforma {
 
     void Messaggio(const std::string& testo) override;
     Risposta Domanda(const std::string& testo, bool conAnnulla) override;
+    EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override;
     std::string ApriFile(const std::string& titolo, const std::string& filtro) override;
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
     EsitoScelta MostraFrmMsg() override;
@@ -72,6 +82,7 @@ class FintaPiattaforma : public Piattaforma {
         EsitoScelta esito = EsitoScelta::Nessuno;
         EsitoRicerca ricerca;
         bool soloInizio = false;
+        EsitoSovrascrittura sovrascrittura = EsitoSovrascrittura::Annulla;
     };
     FintaPiattaforma& Aggiungi(Passo passo);
     Passo Prossimo(Tipo tipo, const std::string& testo);

@@ -13,6 +13,8 @@ std::string Violazioni(const StatoHome& h) {
         const int32_t p = in.PCdProd;
         if (in.Stato == "X")
             ++marcati;
+        if (!in.RigaSalvata.empty() && (p != 0 || !in.Stato.empty()))
+            errore("input " + Numero(i) + " keeps a saved line in state '" + in.Stato.str() + "'");
         if (p == 0)
             continue;
         ++associati;
@@ -61,9 +63,10 @@ std::string Violazioni(const StatoHome& h) {
 
 std::string Abbinamenti(const StatoHome& h) {
     std::string t = Numero(h.NumAssociati) + " " + Numero(h.NumNonAssociabili) + " |";
-    for (int32_t i = 1; i <= h.NumInt; ++i)
-        t += " " + h.ArtInt[static_cast<std::size_t>(i)].Stato +
-             Numero(h.ArtInt[static_cast<std::size_t>(i)].PCdProd);
+    for (int32_t i = 1; i <= h.NumInt; ++i) {
+        const RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
+        t += " " + (in.RigaSalvata.empty() ? in.Stato.str() : "S") + Numero(in.PCdProd);
+    }
     t += " |";
     for (int32_t j = 1; j <= h.NumProd; ++j)
         t += " " + Numero(h.ArtProd[static_cast<std::size_t>(j)].PCdInt);

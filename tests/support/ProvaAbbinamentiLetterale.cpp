@@ -20,7 +20,7 @@ EsitoProva ProvaAbbinamentiLetterale(StatoHome& h, int32_t fino) {
     const int32_t N = fino < 0 ? h.NumInt : fino;
     for (int32_t i = 1; i <= N; ++i) {
         const RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
-        if (in.PCdProd != 0 || in.Stato == "X")
+        if (in.PCdProd != 0 || in.Stato == "X" || !in.RigaSalvata.empty())
             continue;
         const std::string K = Chiave(in.CdProd);
         if (K.empty())
