@@ -27,6 +27,7 @@ std::string Resoconto(const StatoHome& h) {
     const std::vector<GruppoAccettato>& gruppi = storiaValida ? h.Proposte.accettati : nessuno;
 
     int64_t automatici = 0, aMano = 0, ripresi = 0, marcati = 0, daFare = 0, proposti = 0;
+    int64_t sospesi = 0; // still to pair, their saved line kept for a code the catalogue lacks
     std::vector<int64_t> perGruppo(gruppi.size() + 1, 0);
     for (int32_t i = 1; i <= h.NumInt; ++i) {
         const RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
@@ -34,6 +35,7 @@ std::string Resoconto(const StatoHome& h) {
             ++marcati;
         } else if (in.Stato.empty()) {
             ++daFare;
+            sospesi += in.RigaSalvata.empty() ? 0 : 1;
         } else if (in.Origine == static_cast<uint8_t>(Origine::Automatico)) {
             ++automatici;
         } else if (in.Origine == static_cast<uint8_t>(Origine::Proposta) && in.Gruppo >= 1 &&
@@ -75,6 +77,8 @@ std::string Resoconto(const StatoHome& h) {
     t += Riga("Ripresi dal file di output", ripresi);
     t += Riga("Non associabili (X)", marcati);
     t += Riga("Da associare", daFare);
+    if (sospesi > 0)
+        t += "  " + Riga("con la riga salvata tenuta (codice assente dal catalogo)", sospesi);
 
     int32_t esaminati = 0, errati = 0;
     if (storiaValida)

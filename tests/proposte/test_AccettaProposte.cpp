@@ -70,11 +70,19 @@ TEST(AccettaProposte, AcceptingAGroupSkipsStaleProposalsAndTheReportFollowsUndo)
     EXPECT_NE(Resoconto(b.h).find("Associati da proposte: 1\n"), std::string::npos);
 
     // Pairs read back, even one whose catalogue code is gone, were made by no one we know.
+    // The one whose catalogue code is gone waits, its saved line kept.
     Banco r({RigaInt("I1", "", "", "K1"), RigaInt("I2", "", "", "Q"), RigaInt("I3", "", "", "")},
-            {RigaProd("K1", "", "")},
-            RigaOut("K1", "I1", 'A') + RigaOut("Q9", "I2", 'A') + RigaOut("", "I3", ' '));
-    EXPECT_NE(Resoconto(r.h).find("Associati a mano: 0\nRipresi dal file di output: 2\n"),
-              std::string::npos)
+            {RigaProd("K1", "", "")}, RigaOut("K1", "I1", 'A') + RigaOut("", "I3", ' '));
+    r.cartella.Scrivi("abbinamenti.txt",
+                      RigaOut("K1", "I1", 'A') + RigaOut("Q9", "I2", 'A') + RigaOut("", "I3", ' '));
+    r.Riapri({"1 abbinamento salvato in abbinamenti.txt indica un articolo Orvessa non trovato "
+              "nel catalogo (codice Q9): l'articolo resta da associare e la sua riga resta nel "
+              "file di output com'era, finch\xE9 non si decide altrimenti per l'articolo"});
+    EXPECT_NE(
+        Resoconto(r.h).find("Associati a mano: 0\nRipresi dal file di output: 1\n"
+                            "Non associabili (X): 0\nDa associare: 2\n"
+                            "  con la riga salvata tenuta (codice assente dal catalogo): 1\n"),
+        std::string::npos)
         << Resoconto(r.h);
 }
 
