@@ -4,6 +4,7 @@
 // lines. Every procedure of the program is a function on this one object, so the tests
 // can drive any of them without a window.
 
+#include "data/ArenaTesti.h"
 #include "data/ColonneGriglie.h"
 #include "data/Griglia.h"
 #include "data/Piattaforma.h"
@@ -47,6 +48,8 @@ struct StatoHome {
     std::string VersioneProgramma = VersioneCompilata;
     std::string DataRilascio = DataRilascioCompilata;
 
+    // The texts the records of each table borrow (declared first, so they go last).
+    ArenaTesti TestiInt, TestiProd;
     // Records live at 1..Num; slot 0 is never used.
     std::vector<RecArticolo> ArtInt, ArtProd;
     int32_t NumInt = 0, NumProd = 0, DimInt = 0, DimProd = 0;

@@ -3,10 +3,21 @@
 #include "data/Cp1252.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <sys/mman.h>
 
 namespace zelvano {
+
+namespace {
+// MaiuscolaCp1252 of every byte, looked up rather than worked out byte by byte.
+const std::array<unsigned char, 256> Maiuscole = [] {
+    std::array<unsigned char, 256> t{};
+    for (std::size_t b = 0; b < t.size(); ++b)
+        t[b] = MaiuscolaCp1252(static_cast<unsigned char>(b));
+    return t;
+}();
+} // namespace
 
 void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim) {
     dim = std::max(dim, CapacitaIniziale);
@@ -52,8 +63,33 @@ void TestiMaiuscoli::Aggiungi(std::string_view testo) {
     const std::size_t inizio = testo_.size();
     testo_.append(testo);
     for (std::size_t i = inizio; i < testo_.size(); ++i)
-        testo_[i] = static_cast<char>(MaiuscolaCp1252(static_cast<unsigned char>(testo_[i])));
+        testo_[i] = static_cast<char>(Maiuscole[static_cast<unsigned char>(testo_[i])]);
     fini_.push_back(testo_.size());
+}
+
+void TestiMaiuscoli::AccodaTutti(const TestiMaiuscoli& altri) {
+    const std::size_t base = testo_.size();
+    testo_.append(altri.testo_);
+    fini_.reserve(fini_.size() + altri.fini_.size() - 1);
+    for (std::size_t k = 1; k < altri.fini_.size(); ++k)
+        fini_.push_back(base + altri.fini_[k]);
+}
+
+void CostruisciMaiuscoli(const std::vector<RecArticolo>& tab, int32_t num, TestiMaiuscoli& codici,
+                         TestiMaiuscoli& descrizioni) {
+    std::size_t byteCodici = 0, byteDescr = 0;
+    for (int32_t j = 1; j <= num; ++j) {
+        byteCodici += tab[static_cast<std::size_t>(j)].CdProd.size();
+        byteDescr += tab[static_cast<std::size_t>(j)].Descr.size();
+    }
+    codici.Azzera();
+    descrizioni.Azzera();
+    codici.Riserva(static_cast<std::size_t>(num), byteCodici);
+    descrizioni.Riserva(static_cast<std::size_t>(num), byteDescr);
+    for (int32_t j = 1; j <= num; ++j) {
+        codici.Aggiungi(tab[static_cast<std::size_t>(j)].CdProd);
+        descrizioni.Aggiungi(tab[static_cast<std::size_t>(j)].Descr);
+    }
 }
 
 std::string_view TestiMaiuscoli::operator[](int32_t indice) const {

@@ -27,6 +27,8 @@ class TestiMaiuscoli {
     void Azzera();
     void Riserva(std::size_t testi, std::size_t byte);
     void Aggiungi(std::string_view testo); // upper-cases it
+    // Every text of another, in order, after this one's.
+    void AccodaTutti(const TestiMaiuscoli& altri);
     std::string_view operator[](int32_t indice) const;
     int32_t Conta() const { return static_cast<int32_t>(fini_.size()) - 1; }
     const std::string& Buffer() const { return testo_; }
@@ -39,5 +41,9 @@ class TestiMaiuscoli {
     std::string testo_;
     std::vector<std::size_t> fini_{0};
 };
+
+// The upper-cased codes and descriptions of records 1..num, made anew.
+void CostruisciMaiuscoli(const std::vector<RecArticolo>& tab, int32_t num, TestiMaiuscoli& codici,
+                         TestiMaiuscoli& descrizioni);
 
 } // namespace zelvano

@@ -109,7 +109,6 @@ void LeggiArchivi(StatoHome& h) {
         inLettura = fileProd;
         tabProd = LeggiFileProd(fileProd, h.DimProd);
         PreparaSostituzione(tabProd, h.ArtProd);
-        PreparaMaiuscoli(tabProd);
         // Made only now, so that an opening that fails on the other two leaves no new file.
         inLettura = fileOut;
         creato = CreaVuoto(fileOut);
