@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,10 @@ struct StatoHome {
     int cmBAndOrIndice = -1;           // selected item, -1 = none
     std::array<std::string, 11> lblFileint;
     std::array<std::string, 6> lblFileprod;
+
+    // The lines of each grid layout file (by name) as read once after an opening, or as the
+    // program last wrote them: the refills of the grids at every keystroke apply these.
+    std::map<std::string, std::vector<std::string>> FileLayout;
 
     // Tooltip memory: the cell the pointer was last seen over, per grid.
     int tipRiga1 = 0, tipCol1 = 0, tipRiga2 = 0, tipCol2 = 0;

@@ -97,11 +97,4 @@ std::string_view TestiMaiuscoli::operator[](int32_t indice) const {
     return std::string_view(testo_).substr(inizio, Fine(indice) - inizio);
 }
 
-int32_t TestiMaiuscoli::IndiceDi(std::size_t pos) const {
-    // fini_[j] is the end of record j: the record holding pos is the first whose end is
-    // past it.
-    const auto it = std::upper_bound(fini_.begin(), fini_.end(), pos);
-    return static_cast<int32_t>(it - fini_.begin());
-}
-
 } // namespace zelvano

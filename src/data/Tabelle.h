@@ -34,8 +34,6 @@ class TestiMaiuscoli {
     const std::string& Buffer() const { return testo_; }
     std::size_t Inizio(int32_t indice) const { return indice == 0 ? 0 : fini_[indice - 1]; }
     std::size_t Fine(int32_t indice) const { return fini_[indice]; }
-    // The index of the record whose text holds buffer position pos.
-    int32_t IndiceDi(std::size_t pos) const;
 
   private:
     std::string testo_;

@@ -127,6 +127,7 @@ void LeggiArchivi(StatoHome& h) {
     }
 
     ++h.Apertura;
+    h.FileLayout.clear(); // the grids' layout files are read again, once
     DimenticaDecisioni(h);
     h.FileInt = fileInt;
     h.FileProd = fileProd;
