@@ -59,7 +59,6 @@ class TestoCompatto {
         std::memcpy(t.byte_, &p, sizeof p);
         return t;
     }
-    bool Prestato() const noexcept { return !Inline() && (byte_[0] & PrestitoBit) != 0; }
 
     std::string_view Vista() const noexcept {
         if (Inline())
