@@ -18,18 +18,26 @@ namespace {
 // Calls trovato(j), in index order, for each record 1..num whose text holds parola (not
 // empty): one search over all the texts packed together, a hit counting for a record only
 // when it ends inside that record; either way the search goes on from the next record.
+// Codes are searched for from their first byte, often a rare letter or digit; description
+// words, whose first letters are common ones, with memmem, which weighs the whole word.
+enum class Ricerca { PrimoByte, Parola };
+
 template <class Trovato>
-void CercaInTutti(const TestiMaiuscoli& testi, std::string_view parola, int32_t num,
+void CercaInTutti(const TestiMaiuscoli& testi, std::string_view parola, int32_t num, Ricerca modo,
                   Trovato&& trovato) {
     const std::string_view tutti = testi.Buffer();
     std::size_t pos = 0;
     int32_t j = 1;
     while (pos < tutti.size()) {
-        const void* dove =
-            ::memmem(tutti.data() + pos, tutti.size() - pos, parola.data(), parola.size());
-        if (dove == nullptr)
+        std::size_t hit = std::string_view::npos;
+        if (modo == Ricerca::PrimoByte) {
+            hit = tutti.find(parola, pos);
+        } else if (const void* dove = ::memmem(tutti.data() + pos, tutti.size() - pos,
+                                               parola.data(), parola.size())) {
+            hit = static_cast<std::size_t>(static_cast<const char*>(dove) - tutti.data());
+        }
+        if (hit == std::string_view::npos)
             break;
-        const auto hit = static_cast<std::size_t>(static_cast<const char*>(dove) - tutti.data());
         // Hits come in order: the record is searched for from the last one onwards, in
         // growing steps, then by halves.
         if (testi.Fine(j) <= hit) {
@@ -90,7 +98,7 @@ std::vector<int32_t> Filtra(const FiltroProd& f, const TestiMaiuscoli& codici,
                             const TestiMaiuscoli& descrizioni, int32_t num) {
     std::vector<int32_t> passano;
     if (!f.codice.empty()) {
-        CercaInTutti(codici, f.codice, num, [&](int32_t j) {
+        CercaInTutti(codici, f.codice, num, Ricerca::PrimoByte, [&](int32_t j) {
             if (f.PassaDescr(descrizioni[j]))
                 passano.push_back(j);
         });
@@ -103,7 +111,7 @@ std::vector<int32_t> Filtra(const FiltroProd& f, const TestiMaiuscoli& codici,
         if (lunga == nullptr || p.size() > lunga->size())
             lunga = &p;
     if (f.conDescr && !f.usaOr && !lunga->empty()) {
-        CercaInTutti(descrizioni, *lunga, num, [&](int32_t j) {
+        CercaInTutti(descrizioni, *lunga, num, Ricerca::Parola, [&](int32_t j) {
             if (f.PassaDescr(descrizioni[j]))
                 passano.push_back(j);
         });
