@@ -1,5 +1,7 @@
 #include "data/ArenaTesti.h"
 
+#include "data/Tabelle.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -8,9 +10,9 @@
 namespace zelvano {
 
 namespace {
-// Large enough that a table needs few blocks, small enough that the unused end of the
-// last one does not count.
-constexpr std::size_t DimBlocco = std::size_t{1} << 20;
+// Large enough that a table needs few blocks, each backed by huge pages where it can be;
+// the end of the last one is never touched, so it takes no memory.
+constexpr std::size_t DimBlocco = std::size_t{4} << 20;
 } // namespace
 
 TestoCompatto ArenaTesti::Testo(std::string_view testo) {
@@ -23,6 +25,7 @@ TestoCompatto ArenaTesti::Testo(std::string_view testo) {
         const std::size_t dim = std::max(DimBlocco, serve);
         blocchi_.emplace_back(new char[dim]);
         libero_ = blocchi_.back().get();
+        PagineGrandi(libero_, dim);
         resto_ = dim;
         byte_ += dim;
     }

@@ -41,9 +41,13 @@ void AccodaRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim, Rec
 }
 
 void PagineGrandi(const std::vector<RecArticolo>& tab) {
+    PagineGrandi(tab.data(), tab.capacity() * sizeof(RecArticolo));
+}
+
+void PagineGrandi(const void* dove, std::size_t byte) {
     constexpr std::uintptr_t Pagina = 2u << 20;
-    const auto inizio = reinterpret_cast<std::uintptr_t>(tab.data());
-    const std::uintptr_t fine = inizio + tab.capacity() * sizeof(RecArticolo);
+    const auto inizio = reinterpret_cast<std::uintptr_t>(dove);
+    const std::uintptr_t fine = inizio + byte;
     const std::uintptr_t primo = (inizio + Pagina - 1) & ~(Pagina - 1);
     if (fine > primo + Pagina)
         ::madvise(reinterpret_cast<void*>(primo), (fine - primo) & ~(Pagina - 1), MADV_HUGEPAGE);
@@ -57,6 +61,8 @@ void TestiMaiuscoli::Azzera() {
 void TestiMaiuscoli::Riserva(std::size_t testi, std::size_t byte) {
     fini_.reserve(testi + 1);
     testo_.reserve(byte);
+    PagineGrandi(fini_.data(), fini_.capacity() * sizeof(std::size_t));
+    PagineGrandi(testo_.data(), testo_.capacity());
 }
 
 void TestiMaiuscoli::Aggiungi(std::string_view testo) {

@@ -20,6 +20,8 @@ void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim);
 void AccodaRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim, RecArticolo&& rec);
 // Asks the system to back a large table with huge pages: fewer page faults on a big load.
 void PagineGrandi(const std::vector<RecArticolo>& tab);
+// The same for any block of memory, of which only the whole huge pages inside count.
+void PagineGrandi(const void* inizio, std::size_t byte);
 
 // One text per record index, packed in a single buffer; index 0 is an empty text.
 class TestiMaiuscoli {

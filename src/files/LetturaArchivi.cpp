@@ -209,6 +209,7 @@ class Raccolta {
         PagineGrandi(t_.rec);
         if (prod_) {
             t_.pos.reserve(stima(p.pos.size()));
+            PagineGrandi(t_.pos.data(), t_.pos.capacity() * sizeof(PosizioneRiga));
             t_.codiciU.Riserva(stima(p.rec.size()), stima(p.codiciU.Buffer().size()));
             t_.descrizioniU.Riserva(stima(p.rec.size()), stima(p.descrizioniU.Buffer().size()));
         }
