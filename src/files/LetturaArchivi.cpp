@@ -145,10 +145,23 @@ Pezzo LeggiPezzo(int fd, const std::string& percorso, int64_t da, int64_t a, int
             return p;
         inizio = DopoFineRiga(f, fine);
     }
-    const std::size_t stima = static_cast<std::size_t>(a - da) / 100 + 16;
+    // Room for every line at once, whatever their length, when the lines all end alike: one
+    // more than the CRs or the LFs, whichever are more, counted while the bytes are in the
+    // cache. Lines ending in different ways only make the tables grow as they go.
+    std::size_t lf = 0, cr = 0;
+    for (std::size_t k = inizio; k < fineBlocco; ++k) {
+        lf += f.Dati()[k] == '\n' ? 1 : 0;
+        cr += f.Dati()[k] == '\r' ? 1 : 0;
+    }
+    const std::size_t stima = std::max(lf, cr) + 1;
     p.rec.reserve(stima);
-    if (prod)
+    PagineGrandi(p.rec);
+    if (prod) {
         p.pos.reserve(stima);
+        PagineGrandi(p.pos.data(), p.pos.capacity() * sizeof(PosizioneRiga));
+        p.codiciU.Riserva(stima, 0);
+        p.descrizioniU.Riserva(stima, 0);
+    }
     const auto campo = [&testi](std::string_view testo) { return testi.Testo(testo); };
     while (inizio < fineBlocco && inizio < fineFile) {
         const std::size_t fine = FineRiga(f, inizio);
