@@ -153,7 +153,7 @@ Pezzo LeggiPezzo(int fd, const std::string& percorso, int64_t da, int64_t a, int
         lf += f.Dati()[k] == '\n' ? 1 : 0;
         cr += f.Dati()[k] == '\r' ? 1 : 0;
     }
-    const std::size_t stima = std::max(lf, cr) + 1;
+    const std::size_t stima = std::max(lf, cr) + 2;
     p.rec.reserve(stima);
     PagineGrandi(p.rec);
     if (prod) {
@@ -161,6 +161,12 @@ Pezzo LeggiPezzo(int fd, const std::string& percorso, int64_t da, int64_t a, int
         PagineGrandi(p.pos.data(), p.pos.capacity() * sizeof(PosizioneRiga));
         p.codiciU.Riserva(stima, 0);
         p.descrizioniU.Riserva(stima, 0);
+    }
+    // A piece that is the whole file becomes the table as it is: slot 0 first.
+    if (da == 0 && a == dimFile) {
+        p.rec.resize(1);
+        if (prod)
+            p.pos.resize(1);
     }
     const auto campo = [&testi](std::string_view testo) { return testi.Testo(testo); };
     while (inizio < fineBlocco && inizio < fineFile) {
@@ -196,6 +202,18 @@ class Raccolta {
         const std::lock_guard<std::mutex> chiave(mutex_);
         pezzi_[k] = std::move(p);
         pronti_[k] = 1;
+        if (pezzi_.size() == 1) {
+            // The whole file in one piece, its slot 0 made beforehand: the piece is the table.
+            Pezzo& q = pezzi_[0];
+            t_.rec.swap(q.rec);
+            if (prod_) {
+                t_.pos.swap(q.pos);
+                t_.codiciU = std::move(q.codiciU);
+                t_.descrizioniU = std::move(q.descrizioniU);
+            }
+            unito_ = 1;
+            return;
+        }
         if (k == 0)
             Riserva(pezzi_[0], byte);
         for (; unito_ < pezzi_.size() && pronti_[unito_] != 0; ++unito_) {
