@@ -146,14 +146,22 @@ Pezzo LeggiPezzo(int fd, const std::string& percorso, int64_t da, int64_t a, int
         inizio = DopoFineRiga(f, fine);
     }
     // Room for every line at once, whatever their length, when the lines all end alike: one
-    // more than the CRs or the LFs, whichever are more, counted while the bytes are in the
-    // cache. Lines ending in different ways only make the tables grow as they go.
-    std::size_t lf = 0, cr = 0;
-    for (std::size_t k = inizio; k < fineBlocco; ++k) {
-        lf += f.Dati()[k] == '\n' ? 1 : 0;
-        cr += f.Dati()[k] == '\r' ? 1 : 0;
-    }
-    const std::size_t stima = std::max(lf, cr) + 2;
+    // more than the LFs, or than the CRs in a file without LFs, counted with memchr while
+    // the bytes are in the cache. Lines ending in different ways only make the tables grow
+    // as they go.
+    const auto conta = [&f, inizio, fineBlocco](char c) {
+        std::size_t n = 0;
+        for (const char *da = f.Dati() + inizio, *fine = f.Dati() + fineBlocco;
+             (da = static_cast<const char*>(
+                  std::memchr(da, c, static_cast<std::size_t>(fine - da)))) != nullptr;
+             ++da)
+            ++n;
+        return n;
+    };
+    std::size_t fini = inizio < fineBlocco ? conta('\n') : 0;
+    if (fini == 0 && inizio < fineBlocco)
+        fini = conta('\r');
+    const std::size_t stima = fini + 2;
     p.rec.reserve(stima);
     PagineGrandi(p.rec);
     if (prod) {
