@@ -88,15 +88,6 @@ void ChiaveAbbinamento(std::string_view codice, std::string& chiave) {
             chiave += c;
 }
 
-std::string TogliChar(std::string_view strTmp, char CharTmp) {
-    std::string out;
-    out.reserve(strTmp.size());
-    for (char c : strTmp)
-        if (c != CharTmp)
-            out += c;
-    return out;
-}
-
 EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra) {
     using Orologio = std::chrono::steady_clock;
     EsitoProva esito;

@@ -27,7 +27,6 @@ EsitoProva Esegui_provaAbbinamenti(StatoHome& h);
 // The pass itself; the progress window calls it once it is up.
 EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra);
 
-std::string TogliChar(std::string_view strTmp, char CharTmp);
 // The code as the run compares it: without blanks, then slashes, then dots; case kept.
 void ChiaveAbbinamento(std::string_view codice, std::string& chiave);
 

@@ -11,19 +11,6 @@ constexpr std::array<char16_t, 32> Alti = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AccodaUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 } // namespace
 
 char16_t UnicodeDaCp1252(unsigned char byte) {
@@ -39,14 +26,6 @@ int Cp1252DaUnicode(char32_t cp) {
         if (Alti[i] == cp)
             return static_cast<int>(0x80 + i);
     return -1;
-}
-
-std::string Utf8DaCp1252(std::string_view testo) {
-    std::string out;
-    out.reserve(testo.size());
-    for (char c : testo)
-        AccodaUtf8(out, UnicodeDaCp1252(static_cast<unsigned char>(c)));
-    return out;
 }
 
 std::string Cp1252DaUtf8(std::string_view utf8) {

@@ -11,7 +11,6 @@ char16_t UnicodeDaCp1252(unsigned char byte);
 // The byte that stands for a code point, or -1 when the code page has none.
 int Cp1252DaUnicode(char32_t cp);
 
-std::string Utf8DaCp1252(std::string_view testo);
 // Characters the code page lacks become '?'.
 std::string Cp1252DaUtf8(std::string_view utf8);
 

@@ -4,6 +4,7 @@
 // lines. Every procedure of the program is a function on this one object, so the tests
 // can drive any of them without a window.
 
+#include "data/ArenaTesti.h"
 #include "data/ColonneGriglie.h"
 #include "data/Griglia.h"
 #include "data/Piattaforma.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,8 @@ struct StatoHome {
     std::string VersioneProgramma = VersioneCompilata;
     std::string DataRilascio = DataRilascioCompilata;
 
+    // The texts the records of each table borrow (declared first, so they go last).
+    ArenaTesti TestiInt, TestiProd;
     // Records live at 1..Num; slot 0 is never used.
     std::vector<RecArticolo> ArtInt, ArtProd;
     int32_t NumInt = 0, NumProd = 0, DimInt = 0, DimProd = 0;
@@ -107,6 +111,10 @@ struct StatoHome {
     int cmBAndOrIndice = -1;           // selected item, -1 = none
     std::array<std::string, 11> lblFileint;
     std::array<std::string, 6> lblFileprod;
+
+    // The lines of each grid layout file (by name) as read once after an opening, or as the
+    // program last wrote them: the refills of the grids at every keystroke apply these.
+    std::map<std::string, std::vector<std::string>> FileLayout;
 
     // Tooltip memory: the cell the pointer was last seen over, per grid.
     int tipRiga1 = 0, tipCol1 = 0, tipRiga2 = 0, tipCol2 = 0;

@@ -20,6 +20,8 @@ void CreaTabella(std::vector<RecArticolo>& tab, int32_t& dim);
 void AccodaRecord(std::vector<RecArticolo>& tab, int32_t& num, int32_t& dim, RecArticolo&& rec);
 // Asks the system to back a large table with huge pages: fewer page faults on a big load.
 void PagineGrandi(const std::vector<RecArticolo>& tab);
+// The same for any block of memory, of which only the whole huge pages inside count.
+void PagineGrandi(const void* inizio, std::size_t byte);
 
 // One text per record index, packed in a single buffer; index 0 is an empty text.
 class TestiMaiuscoli {
@@ -27,17 +29,21 @@ class TestiMaiuscoli {
     void Azzera();
     void Riserva(std::size_t testi, std::size_t byte);
     void Aggiungi(std::string_view testo); // upper-cases it
+    // Every text of another, in order, after this one's.
+    void AccodaTutti(const TestiMaiuscoli& altri);
     std::string_view operator[](int32_t indice) const;
     int32_t Conta() const { return static_cast<int32_t>(fini_.size()) - 1; }
     const std::string& Buffer() const { return testo_; }
     std::size_t Inizio(int32_t indice) const { return indice == 0 ? 0 : fini_[indice - 1]; }
     std::size_t Fine(int32_t indice) const { return fini_[indice]; }
-    // The index of the record whose text holds buffer position pos.
-    int32_t IndiceDi(std::size_t pos) const;
 
   private:
     std::string testo_;
     std::vector<std::size_t> fini_{0};
 };
+
+// The upper-cased codes and descriptions of records 1..num, made anew.
+void CostruisciMaiuscoli(const std::vector<RecArticolo>& tab, int32_t num, TestiMaiuscoli& codici,
+                         TestiMaiuscoli& descrizioni);
 
 } // namespace zelvano

@@ -1,7 +1,8 @@
 #pragma once
 // A text field of an article record in eight bytes: up to seven bytes are kept inline,
-// longer texts in one block of their own. A table of half a million records thus costs
-// what its texts cost, and an empty line only the record itself.
+// longer texts in one block of their own, or borrowed from the block of texts of a whole
+// table read at once (ArenaTesti). A table of half a million records thus costs what its
+// texts cost, and an empty line only the record itself.
 
 #include <bit>
 #include <compare>
@@ -46,6 +47,19 @@ class TestoCompatto {
     TestoCompatto& operator=(const std::string& testo) { return *this = std::string_view(testo); }
     ~TestoCompatto() { Libera(); }
 
+    // Texts up to this long are kept inline.
+    static constexpr std::size_t MaxInline = 7;
+
+    // A text borrowed from a block laid out as an owned one ([uint32 length][bytes]) at an
+    // address that is a multiple of four; whoever owns the block keeps it while the text
+    // lives. Copies own their text.
+    static TestoCompatto Prestito(const char* blocco) noexcept {
+        TestoCompatto t;
+        const auto p = reinterpret_cast<std::uintptr_t>(blocco) | PrestitoBit;
+        std::memcpy(t.byte_, &p, sizeof p);
+        return t;
+    }
+
     std::string_view Vista() const noexcept {
         if (Inline())
             return {reinterpret_cast<const char*>(byte_ + 1),
@@ -86,24 +100,24 @@ class TestoCompatto {
 
   private:
     // Inline: byte 0 holds length * 2 + 1, the text follows. Otherwise the eight bytes are
-    // a pointer to a block of a 32-bit length and the text; blocks come from new[], whose
-    // alignment leaves the lowest bit 0.
+    // a pointer to a block of a 32-bit length and the text; owned blocks come from new[],
+    // whose alignment leaves the two lowest bits 0, and a borrowed one has the second set.
     static_assert(std::endian::native == std::endian::little);
     static_assert(sizeof(char*) == 8);
-    static constexpr std::size_t MaxInline = 7;
+    static constexpr unsigned PrestitoBit = 2;
 
     bool Inline() const noexcept { return (byte_[0] & 1) != 0; }
     char* Blocco() const noexcept {
-        char* p = nullptr;
+        std::uintptr_t p = 0;
         std::memcpy(&p, byte_, sizeof p);
-        return p;
+        return reinterpret_cast<char*>(p & ~std::uintptr_t{3});
     }
     void Vuoto() noexcept {
         std::memset(byte_, 0, sizeof byte_);
         byte_[0] = 1;
     }
     void Libera() noexcept {
-        if (!Inline())
+        if (!Inline() && (byte_[0] & PrestitoBit) == 0)
             delete[] Blocco();
     }
     void Imposta(std::string_view testo) {

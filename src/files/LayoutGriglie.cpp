@@ -28,23 +28,39 @@ std::vector<std::string> Dividi(const std::string& riga) {
     }
 }
 
-// A layout file that is missing or unreadable leaves the grid as it is.
-std::vector<std::string> Righe(const std::string& percorso) {
-    if (!FileEsiste(percorso))
-        return {};
+// A layout file that is missing or unreadable leaves the grid as it is. Each is read once
+// after an opening and then kept as the program writes it.
+const std::vector<std::string>& Righe(StatoHome& h, const char* nome) {
+    const auto noto = h.FileLayout.find(nome);
+    if (noto != h.FileLayout.end())
+        return noto->second;
+    const std::string percorso = Percorso(h, nome);
+    std::vector<std::string> righe;
     try {
-        return LeggiRighe(percorso);
+        if (FileEsiste(percorso))
+            righe = LeggiRighe(percorso);
     } catch (const ErroreFile&) {
-        return {};
+        righe.clear();
     }
+    return h.FileLayout[nome] = std::move(righe);
 }
 
 // Layout files are a convenience: failing to write one is not worth interrupting the user
-// at every column drag.
-void ScriviSeSiPuo(const std::string& percorso, const std::string& testo) {
+// at every column drag. testo is whole lines, each ending in CR LF.
+void ScriviSeSiPuo(StatoHome& h, const char* nome, const std::string& testo) {
     try {
-        ScriviFileSicuro(percorso, testo, false);
+        ScriviFileSicuro(Percorso(h, nome), testo, false);
     } catch (const ErroreFile&) {
+        h.FileLayout.erase(nome); // whatever the file holds now is read at the next use
+        return;
+    }
+    // The lines as a reading of the file would give them.
+    std::vector<std::string>& righe = h.FileLayout[nome];
+    righe.clear();
+    for (std::size_t da = 0; da < testo.size();) {
+        const std::size_t fine = std::min(testo.find_first_of("\r\n", da), testo.size());
+        righe.push_back(testo.substr(da, fine - da));
+        da = fine + (testo.compare(fine, 2, "\r\n") == 0 ? 2 : 1);
     }
 }
 
@@ -53,12 +69,12 @@ void SalvaPosCol(StatoHome& h, const Griglia& g, const char* nome) {
     for (int c = 0; c < g.Cols(); ++c)
         testo += g.ColKey(c) + "," + Numero(g.ColWidth(c)) + "," +
                  (g.ColHidden(c) ? "True" : "False") + "," + g.TextMatrix(0, c) + "\r\n";
-    ScriviSeSiPuo(Percorso(h, nome), testo);
+    ScriviSeSiPuo(h, nome, testo);
 }
 
 void LeggiPoscol(StatoHome& h, Griglia& g, const char* nome) {
     std::vector<std::vector<std::string>> righe;
-    for (const std::string& riga : Righe(Percorso(h, nome)))
+    for (const std::string& riga : Righe(h, nome))
         righe.push_back(Dividi(riga));
     // Every other procedure finds its columns by key, so a file is applied only when it
     // names each of the grid's keys once.
@@ -85,7 +101,7 @@ void LeggiPoscol(StatoHome& h, Griglia& g, const char* nome) {
 
 // Re-applies a saved sort; the current row stays on its record.
 bool CaricaOrdinamento(StatoHome& h, Griglia& g, const char* nome) {
-    const std::vector<std::string> righe = Righe(Percorso(h, nome));
+    const std::vector<std::string>& righe = Righe(h, nome);
     if (righe.empty())
         return false;
     const std::vector<std::string> campi = Dividi(righe[0]);
@@ -101,7 +117,7 @@ bool CaricaOrdinamento(StatoHome& h, Griglia& g, const char* nome) {
 
 void SalvaOrdinamento(StatoHome& h, const Griglia& g, int col, int ordine, const char* nome) {
     if (col >= 0 && col < g.Cols())
-        ScriviSeSiPuo(Percorso(h, nome), g.ColKey(col) + "," + Numero(ordine) + "\r\n");
+        ScriviSeSiPuo(h, nome, g.ColKey(col) + "," + Numero(ordine) + "\r\n");
 }
 } // namespace
 

@@ -17,12 +17,11 @@ void CaricaFileProd(StatoHome& h, TabellaLetta&& t);
 
 // What the swap would otherwise allocate, done beforehand while a failure still changes
 // nothing: room in t for the records an earlier, longer load left above the count of the
-// live table tab, and the catalogue's upper-cased texts.
+// live table tab.
 void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab);
-void PreparaMaiuscoli(TabellaLetta& t);
 
 // The upper-cased catalogue codes and descriptions the filter searches, made anew from
-// ArtProd.
+// ArtProd, for a table filled some other way than by a load.
 void RicostruisciMaiuscoli(StatoHome& h);
 
 // Appends one catalogue line as record NumProd + 1.

@@ -117,7 +117,6 @@ void LeggiArchivi(StatoHome& h) {
         inLettura = fileProd;
         tabProd = LeggiFileProd(fileProd, h.DimProd);
         PreparaSostituzione(tabProd, h.ArtProd);
-        PreparaMaiuscoli(tabProd);
         // Made only now, so that an opening that fails on the other two leaves no new file.
         inLettura = fileOut;
         creato = CreaVuoto(fileOut);
@@ -136,6 +135,7 @@ void LeggiArchivi(StatoHome& h) {
     }
 
     ++h.Apertura;
+    h.FileLayout.clear(); // the grids' layout files are read again, once
     DimenticaDecisioni(h);
     h.FileInt = fileInt;
     h.FileProd = fileProd;

@@ -15,6 +15,9 @@
 #include "Verifica.h"
 #include "support/Invarianti.h"
 
+#include "data/Cp1252.h"
+#include "files/LetturaArchivi.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace zelvano;
@@ -70,6 +73,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     for (std::size_t k = letteProd; k < righeProd.size(); ++k)
         fileProd += righeProd[k] + "\r\n";
     Uguali(test::LeggiFile(b.fileProd), fileProd, "each copy appended as a line of its own");
+
+    // Both files read again in small pieces, so that pieces end inside lines and between a
+    // CR and its LF: the same records, and the same upper-cased texts for the filter.
+    for (const int64_t blocco : {1, 3, 64}) {
+        const TabellaLetta tInt = LeggiFileInt(b.fileInt, 0, blocco);
+        const TabellaLetta tProd = LeggiFileProd(b.fileProd, 0, blocco);
+        std::string pezziInt, pezziProd, maiuscoli, attesiMaiuscoli;
+        for (int32_t i = 1; i <= tInt.num; ++i)
+            pezziInt += TestoInput(tInt.rec[static_cast<std::size_t>(i)]);
+        for (int32_t j = 1; j <= tProd.num; ++j) {
+            const RecArticolo& r = tProd.rec[static_cast<std::size_t>(j)];
+            pezziProd += TestoCatalogo(r);
+            maiuscoli += std::string(tProd.codiciU[j]) + "|" + std::string(tProd.descrizioniU[j]);
+            attesiMaiuscoli += Maiuscolo(r.CdProd) + "|" + Maiuscolo(r.Descr);
+        }
+        Uguali(pezziInt, attesoInt, "the input file read in pieces of " + std::to_string(blocco));
+        Uguali(pezziProd, attesoProd, "the catalogue read in pieces of " + std::to_string(blocco));
+        Uguali(maiuscoli, attesiMaiuscoli, "upper-cased codes and descriptions read in pieces");
+    }
 
     // grd1 shows every input record in file order.
     std::string griglia;

@@ -1,6 +1,7 @@
 #include "support/Banco.h"
 
 #include "matching/Associazioni.h"
+#include "matching/OrdinamentoUtente.h"
 #include "search/CaricaGrid2.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +100,13 @@ TEST_F(CaricaGrid2Test, ProgramWritesToTheBoxesDoNotRefill) {
 }
 
 TEST_F(CaricaGrid2Test, SavedSortKeepsChosenRowOnItsRecord) {
+    // The layout files are read once after an opening, not at every refill: a file written
+    // behind the program's back is not seen, the user's own sort is.
     b.cartella.Scrivi("sort2.txt", "CDPROD,2\r\n");
+    b.h.TxtCod.clear();
+    TxtCod_Change(b.h);
+    EXPECT_EQ(Codici(), (std::vector<std::string>{"XAB1", "ab", "K9", "Ab 7", "ZZ"}));
+    Grd2_AfterSort(b.h, b.h.Grd2.ColIndex("CDPROD"), 2);
     b.Scegli2(2);
     Associa(b.h);
     b.h.TxtCod.clear();

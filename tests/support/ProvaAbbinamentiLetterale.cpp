@@ -10,6 +10,15 @@
 namespace zelvano::test {
 
 namespace {
+// The text with every occurrence of one character removed.
+std::string TogliChar(std::string_view strTmp, char CharTmp) {
+    std::string out;
+    for (char c : strTmp)
+        if (c != CharTmp)
+            out += c;
+    return out;
+}
+
 std::string Chiave(std::string_view codice) {
     return TogliChar(TogliChar(TogliChar(codice, ' '), '/'), '.');
 }
