@@ -1,6 +1,6 @@
 #include "app/PiattaformaConsole.h"
 
-#include "data/Cp1252.h"
+#include "app/Cp1252Qt.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +10,8 @@
 
 namespace {
 void Scrivi(const std::string& testo) {
-    const std::string utf8 = zelvano::Utf8DaCp1252(testo) + "\n";
-    std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+    const QByteArray utf8 = (DaCp1252(testo) + u'\n').toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
 }
 
 // The bar of a progress window nobody sees.

@@ -1,7 +1,7 @@
 #include "app/RigaDiComando.h"
 
+#include "app/Cp1252Qt.h"
 #include "app/PiattaformaConsole.h"
-#include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/FileOutput.h"
@@ -27,8 +27,8 @@ const char* const Uso = "Uso: zelvano --batch --input FILE --catalogue FILE --ou
                         "[--accept-proposals FIDUCIA_MINIMA]\n";
 
 void Stampa(const std::string& testoCp1252) {
-    const std::string utf8 = zelvano::Utf8DaCp1252(testoCp1252) + "\n";
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    const QByteArray utf8 = (DaCp1252(testoCp1252) + u'\n').toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stdout);
 }
 
 // "99", "99.5" or "99,5", from 0 to 100.
@@ -122,7 +122,7 @@ int EseguiRigaDiComando(int argc, char** argv) {
     try {
         return Esegui(*argomenti);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", zelvano::Utf8DaCp1252(e.what()).c_str());
+        std::fprintf(stderr, "%s\n", DaCp1252(e.what()).toUtf8().constData());
         return EsitoRifiutato;
     }
 }
