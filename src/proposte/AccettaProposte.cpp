@@ -20,7 +20,7 @@ bool AncoraValida(const StatoHome& h, const Proposta& p) {
     if (p.i < 1 || p.i > h.NumInt || p.j < 1 || p.j > h.NumProd)
         return false;
     const RecArticolo& in = h.ArtInt[static_cast<std::size_t>(p.i)];
-    return in.Stato.empty() && in.PCdProd == 0 &&
+    return in.Stato.empty() && in.PCdProd == 0 && in.RigaSalvata.empty() &&
            h.ArtProd[static_cast<std::size_t>(p.j)].PCdInt == 0;
 }
 } // namespace

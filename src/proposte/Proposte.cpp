@@ -345,8 +345,11 @@ std::vector<GruppoProposte> CalcolaProposte(const IndiceSuggerimenti& indice, co
     if (indice.Apertura() != h.Apertura)
         return {};
     std::vector<int32_t> daProporre;
+    // Only articles still to do: not "X", not paired, and not holding a saved pair whose
+    // catalogue article this catalogue lacks (the user decides on those one by one).
     for (int32_t i = 1; i <= h.NumInt; ++i)
-        if (h.ArtInt[i].PCdProd == 0 && std::string_view(h.ArtInt[i].Stato) != "X")
+        if (h.ArtInt[i].PCdProd == 0 && h.ArtInt[i].Stato.empty() &&
+            h.ArtInt[i].RigaSalvata.empty())
             daProporre.push_back(i);
     const Ricerca r = Prepara(indice, h, daProporre);
 

@@ -47,7 +47,8 @@ struct GruppoProposte {
     double fiduciaMinima = 0;       // the lowest fiducia among proposte
 };
 
-// Every input article not paired and not marked "X" gets at most one proposal; groups come
+// Every input article still to do (not paired, not "X", no saved pair kept on hold) gets at
+// most one proposal; groups come
 // largest first. Reads the tables only; the index must be in step with h (Aggiorna).
 std::vector<GruppoProposte> CalcolaProposte(const IndiceSuggerimenti& indice, const StatoHome& h);
 

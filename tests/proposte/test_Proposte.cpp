@@ -86,13 +86,22 @@ TEST(Proposte, LeaveMarkedPairedAndTakenArticlesAlone) {
              RigaInt("C2", "DADO ESAGONALE M10", "FER", "kx5100"),
              RigaInt("C3", "DADO ESAGONALE M10", "FER", "kx5100"),
              RigaInt("C4", "RONDELLA PIANA M6", "FER", "mn4400"),
-             RigaInt("C5", "RONDELLA PIANA M6", "FER", "mn4400")},
+             RigaInt("C5", "RONDELLA PIANA M6", "FER", "mn4400"),
+             RigaInt("C6", "SPINA ELASTICA 4X20", "FER", "sp420")},
             {RigaProd("AB1234", "A01", "VITE TE M8X40"),
              RigaProd("KX5100", "A01", "DADO ESAGONALE M10"),
              RigaProd("MN4400", "A01", "RONDELLA PIANA M6"),
-             RigaProd("MN4401", "A01", "RONDELLA PIANA M6")},
-            RigaOut("", "C1", 'X') + RigaOut("KX5100", "C2", 'A') + RigaOut("", "C3", ' ') +
-                RigaOut("MN4400", "C4", 'A') + RigaOut("", "C5", ' '));
+             RigaProd("MN4401", "A01", "RONDELLA PIANA M6"),
+             RigaProd("SP-420", "A01", "SPINA ELASTICA 4X20")});
+    // C6's saved pair names a code this catalogue lacks: its line is kept, and no proposal
+    // may take its place unseen.
+    b.cartella.Scrivi("abbinamenti.txt", RigaOut("", "C1", 'X') + RigaOut("KX5100", "C2", 'A') +
+                                             RigaOut("", "C3", ' ') + RigaOut("MN4400", "C4", 'A') +
+                                             RigaOut("", "C5", ' ') + RigaOut("SP420", "C6", 'A'));
+    b.Riapri({"1 abbinamento salvato in abbinamenti.txt indica un articolo Orvessa non trovato "
+              "nel catalogo (codice SP420): l'articolo resta da associare e la sua riga resta nel "
+              "file di output com'era, finch\xE9 non si decide altrimenti per l'articolo"});
+    ASSERT_FALSE(b.h.ArtInt[6].RigaSalvata.empty());
     ASSERT_EQ(b.h.ArtInt[1].Stato, "X");
     ASSERT_EQ(b.h.ArtInt[2].PCdProd, 2);
     std::map<int32_t, int32_t> proposte;
@@ -101,7 +110,9 @@ TEST(Proposte, LeaveMarkedPairedAndTakenArticlesAlone) {
             proposte[p.i] = p.j;
     // C3's only match is taken: nothing; C5's exact match is taken, so its neighbour may be
     // proposed, never the taken one.
-    EXPECT_EQ(proposte.count(1) + proposte.count(2) + proposte.count(3) + proposte.count(4), 0u);
+    EXPECT_EQ(proposte.count(1) + proposte.count(2) + proposte.count(3) + proposte.count(4) +
+                  proposte.count(6),
+              0u);
     for (const auto& [i, j] : proposte)
         EXPECT_EQ(b.h.ArtProd[j].PCdInt, 0) << i;
 }
