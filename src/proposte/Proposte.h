@@ -48,7 +48,8 @@ struct GruppoProposte {
 };
 
 // Every input article still to do (not paired, not "X", no saved pair kept on hold) gets at
-// most one proposal; groups come largest first. Reads the tables only; the index must be in step with h (Aggiorna).
+// most one proposal; groups come largest first. Reads the tables only; the index must be in
+// step with h (Aggiorna).
 std::vector<GruppoProposte> CalcolaProposte(const IndiceSuggerimenti& indice, const StatoHome& h);
 
 // The group's caption for the window and the report, Windows-1252, e.g.
