@@ -226,7 +226,7 @@ void FrmProposte::MostraGruppi() {
         gruppiModello_->appendRow(
             {new QStandardItem(DaCp1252(zelvano::DescriviGruppo(gruppo))),
              new QStandardItem(QString::number(gruppo.proposte.size())),
-             new QStandardItem(DaCp1252(zelvano::Percento(gruppo.fiduciaMinima))),
+             new QStandardItem(DaCp1252(zelvano::TestoFiducia(gruppo.fiduciaMinima))),
              new QStandardItem(esitoDi_[g])});
     }
     if (gruppi_.empty())
@@ -252,7 +252,7 @@ void FrmProposte::MostraProposte() {
         return;
     for (const zelvano::Proposta& p : gruppi_[static_cast<std::size_t>(g)].proposte) {
         QList<QStandardItem*> celle = Coppia(h_, p);
-        celle << new QStandardItem(DaCp1252(zelvano::Percento(p.fiducia)));
+        celle << new QStandardItem(DaCp1252(zelvano::TestoFiducia(p.fiducia)));
         proposteModello_->appendRow(celle);
     }
     if (proposteModello_->rowCount() > 0)

@@ -397,15 +397,19 @@ std::vector<GruppoProposte> CalcolaProposte(const IndiceSuggerimenti& indice, co
     return gruppi;
 }
 
+std::string TestoFiducia(double fiducia) {
+    // Tenths, cut rather than rounded, so it never claims more than was measured.
+    const auto decimi = static_cast<int64_t>(std::floor(fiducia * 10 + 1e-9));
+    return Numero(decimi / 10) + "," + Numero(decimi % 10) + "%";
+}
+
 std::string DescriviGruppo(const GruppoProposte& g) {
     std::string s = NomeRagione(g.ragione);
     if (g.ragione == Ragione::Prefisso || g.ragione == Ragione::Suffisso)
         s += " " + g.testo + " tolto";
     const auto n = static_cast<int64_t>(g.proposte.size());
     s += ": " + NumeroConPunti(n) + (n == 1 ? " articolo" : " articoli");
-    // Tenths, cut rather than rounded, so the caption never claims more than was measured.
-    const auto decimi = static_cast<int64_t>(std::floor(g.fiduciaMinima * 10 + 1e-9));
-    s += ", fiducia minima " + Numero(decimi / 10) + "," + Numero(decimi % 10) + "%";
+    s += ", fiducia minima " + TestoFiducia(g.fiduciaMinima);
     return s;
 }
 

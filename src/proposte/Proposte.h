@@ -55,5 +55,7 @@ std::vector<GruppoProposte> CalcolaProposte(const IndiceSuggerimenti& indice, co
 // The group's caption for the window and the report, Windows-1252, e.g.
 // "Prefisso FAB tolto: 1.204 articoli, fiducia minima 99,6%".
 std::string DescriviGruppo(const GruppoProposte& g);
+// A confidence as the window and the captions show it: "99,6%", cut to tenths.
+std::string TestoFiducia(double fiducia);
 
 } // namespace zelvano
