@@ -14,6 +14,7 @@
 // --calibra also writes, on standard output, the count of right and made proposals per
 // reason and evidence, the lines of src/proposte/CalibrazioneMisurata.inc.
 
+#include "CartellaTemporanea.h"
 #include "PiattaformaBench.h"
 
 #include "data/StatoHome.h"
@@ -46,21 +47,7 @@ namespace {
 using Orologio = std::chrono::steady_clock;
 using zelvano::Ragione;
 
-struct CartellaTemporanea {
-    std::string percorso;
-    CartellaTemporanea() {
-        char modello[] = "/tmp/zelvano-proposte-XXXXXX";
-        if (mkdtemp(modello) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        percorso = modello;
-    }
-    CartellaTemporanea(const CartellaTemporanea&) = delete;
-    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
-    ~CartellaTemporanea() {
-        std::error_code ec;
-        std::filesystem::remove_all(percorso, ec);
-    }
-};
+using zelvano::bench::CartellaTemporanea;
 
 std::vector<std::string> LeggiVerita(const std::string& percorso) {
     std::ifstream f(percorso, std::ios::binary);

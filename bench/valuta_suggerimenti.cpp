@@ -12,6 +12,7 @@
 // of one ranking's time. --mostra N writes the first N misses to standard error;
 // --campione N scores only N of those articles, evenly spread, for a quick look.
 
+#include "CartellaTemporanea.h"
 #include "PiattaformaBench.h"
 
 #include "data/StatoHome.h"
@@ -42,21 +43,7 @@ namespace {
 
 using Orologio = std::chrono::steady_clock;
 
-struct CartellaTemporanea {
-    std::string percorso;
-    CartellaTemporanea() {
-        char modello[] = "/tmp/zelvano-valuta-XXXXXX";
-        if (mkdtemp(modello) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        percorso = modello;
-    }
-    CartellaTemporanea(const CartellaTemporanea&) = delete;
-    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
-    ~CartellaTemporanea() {
-        std::error_code ec;
-        std::filesystem::remove_all(percorso, ec);
-    }
-};
+using zelvano::bench::CartellaTemporanea;
 
 // The true catalogue code of each input line, in order.
 std::vector<std::pair<std::string, std::string>> LeggiVerita(const std::string& percorso) {

@@ -1,6 +1,7 @@
 // The main window over the real core, with every dialog answered from a script.
 
 #include "AmbienteTest.h"
+#include "FileDiProva.h"
 
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
@@ -71,21 +72,6 @@ constexpr int g1CdProd2 = 6, g2CdProd = 2, g2CdInt = 5;
 const char* const Comandi[] = {"Salva",       "Esci",           "Associa",
                                "Disassocia",  "NonAssociabile", "PrecedenteAss",
                                "ProssimoAss", "Precedente",     "Successivo"};
-
-bool Scrivi(const QString& percorso, const std::string& byte) {
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly) &&
-           f.write(byte.data(), qint64(byte.size())) == qint64(byte.size());
-}
-
-std::string Leggi(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
-}
-
-std::string Locale(const QString& percorso) {
-    return QFile::encodeName(percorso).toStdString();
-}
 
 QStringList Colonna(const QTableView* v, int col) {
     QStringList valori;

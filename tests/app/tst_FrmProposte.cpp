@@ -2,6 +2,7 @@
 // and the command-line run, with no display, against the window on the same files.
 
 #include "AmbienteTest.h"
+#include "FileDiProva.h"
 
 #include "app/Cp1252Qt.h"
 #include "app/DelegatoDifferenze.h"
@@ -45,21 +46,6 @@ const std::string Catalogo = zelvano::test::Unisci({
     RigaProd("K301", "AAD", "Dado M8"),
     RigaProd("R10", "AAE", "Rondella"),
 });
-
-bool Scrivi(const QString& percorso, const std::string& byte) {
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly) &&
-           f.write(byte.data(), qint64(byte.size())) == qint64(byte.size());
-}
-
-std::string Leggi(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
-}
-
-std::string Locale(const QString& percorso) {
-    return QFile::encodeName(percorso).toStdString();
-}
 
 // Every text a user can see in the window now.
 QString TestiVisibili(const QWidget* w) {
