@@ -201,7 +201,7 @@ TEST(AggiornaFileInt, KilledPartWayLeavesNoPartialCopyNorAMixedFile) {
     const auto scritti = static_cast<int64_t>(3 * vecchio.size() + 300);
     std::mt19937_64 caso(11);
     int copie = 0, strappati = 0, vecchi = 0, nuovi = 0;
-    for (int prova = 0; prova < 60; ++prova) {
+    for (int prova = 0; prova < 100; ++prova) {
         const auto morteA = static_cast<int64_t>(caso() % static_cast<uint64_t>(scritti));
         const pid_t figlio = ::fork();
         ASSERT_GE(figlio, 0);

@@ -250,7 +250,7 @@ TEST(ScriviFileSicuro, KilledDuringTheSaveLeavesOldOrNewWhole) {
     const struct {
         const char* nome;
         int prove, righe;
-    } modi[] = {{"rename", 30, 100000}, {"link", 100, 20000}, {"folder", 40, 20000}};
+    } modi[] = {{"rename", 30, 100000}, {"link", 100, 20000}, {"folder", 100, 20000}};
     std::mt19937 caso(7);
     for (const auto& [nome, prove, righe] : modi) {
         SCOPED_TRACE(nome);
