@@ -37,16 +37,16 @@ void CercaSuccessivo(StatoHome& h) {
 }
 
 namespace {
-// The nearest row, one way or the other, whose state is still empty; the rows are read in
-// the order the grid shows them.
+// The nearest row, one way or the other, whose article's state is still empty; the rows
+// are taken in the order the grid shows them, the state from the record each one shows.
 void CercaDaAbbinare(StatoHome& h, int passo, const char* nessuno) {
-    const int cStato = h.grd1.ColIndex("STATO");
     for (int r = h.RigaGrd1 + passo;; r += passo) {
         if (r <= 0 || r >= h.grd1.Rows()) {
             h.pf.Messaggio(nessuno);
             return;
         }
-        if (Trim(h.grd1.TextMatrix(r, cStato)).empty()) {
+        const int32_t i = h.grd1.Record(r);
+        if (i >= 1 && i <= h.NumInt && h.ArtInt[static_cast<std::size_t>(i)].Stato.empty()) {
             h.RigaGrd1 = r;
             AttivaSelezione1(h);
             return;
@@ -79,9 +79,10 @@ void Grd2_Click(StatoHome& h) {
 
 namespace {
 // The description of the partner record, for the "Associato a" column; empty anywhere
-// else. The partner is the one the row's index cell names.
+// else. The partner is the one the row's record is paired with.
 void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const char* colonna,
-             const char* cellaIndice, const std::vector<RecArticolo>& partner, int32_t num) {
+             const std::vector<RecArticolo>& propri, int32_t numPropri, bool input,
+             const std::vector<RecArticolo>& partner, int32_t num) {
     if (riga == rigaMem && col == colMem)
         return;
     rigaMem = riga;
@@ -89,22 +90,25 @@ void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const cha
     if (riga < 1 || riga >= g.Rows())
         return;
     std::string testo;
-    if (col >= 0 && col < g.Cols() && g.ColKey(col) == colonna) {
-        const std::string indice = g.Testo(riga, cellaIndice);
-        const int32_t k = ValoreCella(indice);
-        if (indice != "0" && k >= 1 && k <= num)
-            testo = partner[k].Descr.str();
+    const int32_t r = g.Record(riga);
+    if (col >= 0 && col < g.Cols() && g.ColKey(col) == colonna && r >= 1 && r <= numPropri) {
+        const RecArticolo& rec = propri[static_cast<std::size_t>(r)];
+        const int32_t k = input ? rec.PCdProd : rec.PCdInt;
+        if (k >= 1 && k <= num)
+            testo = partner[static_cast<std::size_t>(k)].Descr.str();
     }
     g.SetToolTipText(std::move(testo));
 }
 } // namespace
 
 void grd1_MouseMove(StatoHome& h, int riga, int col) {
-    Tooltip(h.grd1, h.tipRiga1, h.tipCol1, riga, col, "CDPROD2", "PCDPROD", h.ArtProd, h.NumProd);
+    Tooltip(h.grd1, h.tipRiga1, h.tipCol1, riga, col, "CDPROD2", h.ArtInt, h.NumInt, true,
+            h.ArtProd, h.NumProd);
 }
 
 void Grd2_MouseMove(StatoHome& h, int riga, int col) {
-    Tooltip(h.Grd2, h.tipRiga2, h.tipCol2, riga, col, "CDINT", "PCDINT", h.ArtInt, h.NumInt);
+    Tooltip(h.Grd2, h.tipRiga2, h.tipCol2, riga, col, "CDINT", h.ArtProd, h.NumProd, false,
+            h.ArtInt, h.NumInt);
 }
 
 } // namespace zelvano
