@@ -1,5 +1,6 @@
 #include "files/CopiaDiRipristino.h"
 
+#include "data/Fnv.h"
 #include "files/ErroreFile.h"
 #include "files/LettoreRighe.h"
 #include "files/ScritturaFile.h"
@@ -19,15 +20,6 @@ namespace {
 constexpr std::string_view Marca = ".zelvano-ripristino";
 constexpr std::string_view Intestazione =
     "Zelvano: contenuto di un file prima della sua riscrittura sul posto\n";
-
-uint64_t Impronta64(std::string_view testo) {
-    uint64_t h = 14695981039346656037ull; // FNV-1a
-    for (const char c : testo) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 1099511628211ull;
-    }
-    return h;
-}
 
 std::string Esadecimale(uint64_t v) {
     char testo[17];
@@ -57,7 +49,7 @@ NomiCopia Nomi(const std::string& canonico, const std::string& cartellaDati) {
     n.accanto = canonico.substr(0, barra + 1) + NomeConMarca(nome, Marca, 0);
     if (!cartellaDati.empty())
         n.inDati = cartellaDati + "/" +
-                   NomeConMarca(nome + "~" + Esadecimale(Impronta64(canonico)), Marca, 0);
+                   NomeConMarca(nome + "~" + Esadecimale(Fnv1a64(canonico)), Marca, 0);
     return n;
 }
 
@@ -132,7 +124,7 @@ bool Leggi(std::string_view testo, Descrizione& d, std::string_view& vecchio) {
     d.improntaNuovo = l.Numero(16);
     l.Parola("\n\n");
     vecchio = l.Resto();
-    return l.Ok() && vecchio.size() == d.lungVecchio && Impronta64(vecchio) == d.improntaVecchio;
+    return l.Ok() && vecchio.size() == d.lungVecchio && Fnv1a64(vecchio) == d.improntaVecchio;
 }
 
 // 0, or the errno that kept the copy from being made there; nothing stays behind then.
@@ -201,7 +193,7 @@ Ripristino DaCopia(const std::string& percorso, const std::string& canonico,
         return {EsitoRipristino::RipristinatoVecchio, copia};
     }
     const std::string attuale = LeggiFileIntero(canonico);
-    const uint64_t impronta = Impronta64(attuale);
+    const uint64_t impronta = Fnv1a64(attuale);
     struct stat st {};
     if (::stat(canonico.c_str(), &st) != 0)
         LanciaErroreFile("leggere", percorso, errno);
@@ -240,9 +232,9 @@ std::string CreaCopiaDiRipristino(const std::string& vero, std::string_view vecc
     d.dispositivo = st.st_dev;
     d.inode = st.st_ino;
     d.lungVecchio = vecchio.size();
-    d.improntaVecchio = Impronta64(vecchio);
+    d.improntaVecchio = Fnv1a64(vecchio);
     d.lungNuovo = nuovo.size();
-    d.improntaNuovo = Impronta64(nuovo);
+    d.improntaNuovo = Fnv1a64(nuovo);
     const std::string testo = Testata(d) + std::string(vecchio);
     const NomiCopia nomi = Nomi(canonico, cartellaDati);
     int errore = ScriviCopia(nomi.accanto, testo);

@@ -1,5 +1,6 @@
 #include "files/ScritturaSicura.h"
 
+#include "data/Fnv.h"
 #include "files/CopiaDiRipristino.h"
 #include "files/ErroreFile.h"
 #include "files/ScritturaFile.h"
@@ -174,14 +175,6 @@ void ScriviSulPosto(const std::string& percorso, const std::string& vero,
     throw ErroreFile(testo);
 }
 
-uint32_t Impronta32(std::string_view testo) {
-    uint32_t h = 2166136261u; // FNV-1a
-    for (const char c : testo) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 16777619u;
-    }
-    return h;
-}
 } // namespace
 
 std::string NomeConMarca(const std::string& nome, std::string_view marca, std::size_t dopo) {
@@ -189,7 +182,7 @@ std::string NomeConMarca(const std::string& nome, std::string_view marca, std::s
     if (nome.size() <= massimo)
         return nome + std::string(marca);
     char hash[16];
-    std::snprintf(hash, sizeof hash, "~%08x", Impronta32(nome));
+    std::snprintf(hash, sizeof hash, "~%08x", Fnv1a32(nome));
     return nome.substr(0, massimo - std::strlen(hash)) + hash + std::string(marca);
 }
 

@@ -1,5 +1,6 @@
 #include "files/SegnoAccodamento.h"
 
+#include "data/Fnv.h"
 #include "files/ErroreFile.h"
 #include "files/ScritturaFile.h"
 
@@ -38,13 +39,8 @@ std::string Accanto(const std::string& percorso) {
 
 // In the shared folder the marker's name stands for the file's whole path.
 std::string InRiserva(const std::string& cartella, const std::string& percorso) {
-    uint64_t impronta = 14695981039346656037ULL;
-    for (const unsigned char c : Reale(percorso).string()) {
-        impronta ^= c;
-        impronta *= 1099511628211ULL;
-    }
     char esa[17] = {};
-    std::to_chars(esa, esa + 16, impronta, 16);
+    std::to_chars(esa, esa + 16, Fnv1a64(Reale(percorso).string()), 16);
     return cartella + "/aggiunta-" + esa + ".txt";
 }
 

@@ -151,7 +151,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
             }
         c.push_back({j, livello, ragione, std::move(testo), {}, true, 0});
     };
-    const uint64_t hq = Hash64(kq);
+    const uint64_t hq = Fnv1a64(kq);
     PerPosto(r.chiavi, hq, [&](int32_t j) {
         if (x.Chiave(j) == kq)
             aggiungi(j, 0, RagioneChiaveUguale(codice, h.ArtProd[j].CdProd), {});
@@ -175,7 +175,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
             if (!testa.empty() && testa.size() <= static_cast<std::size_t>(MaxPrefisso) &&
                 !ConCifra(testa) && coda.size() >= MinChiave) {
                 const std::string k = ChiaveCodice(codice.substr(s));
-                PerPosto(r.chiavi, Hash64(k), [&](int32_t j) {
+                PerPosto(r.chiavi, Fnv1a64(k), [&](int32_t j) {
                     if (x.Chiave(j) == k)
                         aggiungi(j, 2, Ragione::Prefisso, Maiuscolo(testa));
                 });
@@ -193,7 +193,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
                 for (char ch : resto)
                     if (ch != ' ')
                         testo += ch;
-                PerPosto(r.chiavi, Hash64(k), [&](int32_t j) {
+                PerPosto(r.chiavi, Fnv1a64(k), [&](int32_t j) {
                     if (x.Chiave(j) == k)
                         aggiungi(j, 2, Ragione::Suffisso, Maiuscolo(testo));
                 });
@@ -219,7 +219,7 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
         PerPosto(r.cancellazioni, hq, slip);
         std::string buf;
         PerCancellazione(kq, buf, [&](std::string_view d) {
-            const uint64_t hd = Hash64(d);
+            const uint64_t hd = Fnv1a64(d);
             PerPosto(r.chiavi, hd, slip);
             PerPosto(r.cancellazioni, hd, slip);
         });
@@ -229,11 +229,11 @@ bool PropostaDaCodice(const IndiceSuggerimenti& x, const StatoHome& h, const Ric
         std::vector<int32_t> vicini;
         const auto tocca = [&](int32_t j) { vicini.push_back(j); };
         for (const std::string& k : bordi)
-            PerPosto(r.inDescrizione, Hash64(k), tocca);
+            PerPosto(r.inDescrizione, Fnv1a64(k), tocca);
         PerPosto(r.cancellazioniDescrizione, hq, tocca);
         std::string buf;
         PerCancellazione(kq, buf, [&](std::string_view d) {
-            const uint64_t hd = Hash64(d);
+            const uint64_t hd = Fnv1a64(d);
             PerPosto(r.inDescrizione, hd, tocca);
             PerPosto(r.cancellazioniDescrizione, hd, tocca);
         });

@@ -92,7 +92,7 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
             if (kq.empty())
                 continue;
             PerVariante(codice, kq,
-                        [&](std::string_view v, bool) { voluti[k].push_back(Hash64(v)); });
+                        [&](std::string_view v, bool) { voluti[k].push_back(Fnv1a64(v)); });
         }
     });
     const auto unisci = [](std::vector<std::vector<uint64_t>>& v) {
@@ -113,19 +113,19 @@ Ricerca Prepara(const IndiceSuggerimenti& x, const StatoHome& h,
                         const std::string_view kj = x.Chiave(j);
                         if (kj.size() < MinChiave)
                             continue;
-                        if (const uint64_t hj = Hash64(kj); volute.Contiene(hj))
+                        if (const uint64_t hj = Fnv1a64(kj); volute.Contiene(hj))
                             chiavi[k].push_back({hj, j});
                         PerCancellazione(kj, buf, [&](std::string_view d) {
-                            if (const uint64_t hd = Hash64(d); volute.Contiene(hd))
+                            if (const uint64_t hd = Fnv1a64(d); volute.Contiene(hd))
                                 cancellazioni[k].push_back({hd, j});
                         });
                         // The words of the description that may be codes, and each less a
                         // character.
                         PerParolaCodice(h.ArtProd[j].Descr, chiave, [&](std::string_view p) {
-                            if (const uint64_t hp = Hash64(p); volute.Contiene(hp))
+                            if (const uint64_t hp = Fnv1a64(p); volute.Contiene(hp))
                                 descr[k].push_back({hp, j});
                             PerCancellazione(p, buf, [&](std::string_view d) {
-                                if (const uint64_t hd = Hash64(d); volute.Contiene(hd))
+                                if (const uint64_t hd = Fnv1a64(d); volute.Contiene(hd))
                                     cancDescr[k].push_back({hd, j});
                             });
                         });

@@ -5,6 +5,7 @@
 // less a character, or its key once a maker's prefix or a suffix is gone asks for them, so
 // a slip costs a few look-ups. Built once per set of proposals, on a few threads.
 
+#include "data/Fnv.h"
 #include "search/CodiceSuggerimenti.h"
 
 #include <algorithm>
@@ -28,13 +29,6 @@ std::string SoloLettereCifre(std::string_view s);
 // Whether two different texts are one slip apart: a character replaced, added or dropped,
 // or two neighbours swapped.
 bool UnoScarto(std::string_view a, std::string_view b);
-
-inline uint64_t Hash64(std::string_view s) {
-    uint64_t h = 1469598103934665603ull; // FNV-1a
-    for (char c : s)
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return h;
-}
 
 // Calls f with each distinct way of dropping one character of k.
 template <class F> void PerCancellazione(std::string_view k, std::string& buf, F&& f) {

@@ -1,5 +1,6 @@
 #include "search/IndiceSuggerimenti.h"
 
+#include "data/Fnv.h"
 #include "data/StatoHome.h"
 #include "search/CodiceSuggerimenti.h"
 #include "search/ParoleDescrizione.h"
@@ -16,13 +17,6 @@ namespace {
 // looks at added records one by one.
 int32_t MaxAggiunti(int32_t base) {
     return std::max<int32_t>(2048, base / 32);
-}
-
-uint32_t Hash(std::string_view s) {
-    uint32_t h = 2166136261u; // FNV-1a
-    for (char c : s)
-        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h;
 }
 
 // Calls f with the text and with each way of dropping one of its bytes.
@@ -60,7 +54,7 @@ class VocabolarioProvvisorio {
     VocabolarioProvvisorio() : posti_(1u << 16, 0) {}
 
     uint32_t Numero(std::string_view parola) {
-        const uint32_t h = Hash(parola);
+        const uint32_t h = Fnv1a32(parola);
         std::size_t k = h & (posti_.size() - 1);
         while (posti_[k] != 0) {
             const uint32_t w = posti_[k] - 1;
@@ -260,7 +254,7 @@ void IndiceSuggerimenti::CostruisciVarianti() {
     for (uint32_t w = 0; w < V; ++w)
         if (TestoParola(w).size() >= MinSimile)
             PerVariante(TestoParola(w), [&](std::string_view v) {
-                varianti_.push_back(static_cast<uint64_t>(Hash(v)) << 32 | w);
+                varianti_.push_back(static_cast<uint64_t>(Fnv1a32(v)) << 32 | w);
             });
     std::sort(varianti_.begin(), varianti_.end());
     varianti_.shrink_to_fit();
@@ -271,7 +265,7 @@ void IndiceSuggerimenti::Simili(std::string_view parola, std::vector<uint32_t>& 
     if (parola.size() < MinSimile)
         return;
     PerVariante(parola, [&](std::string_view v) {
-        const uint64_t h = static_cast<uint64_t>(Hash(v)) << 32;
+        const uint64_t h = static_cast<uint64_t>(Fnv1a32(v)) << 32;
         for (auto it = std::lower_bound(varianti_.begin(), varianti_.end(), h);
              it != varianti_.end() && (*it & ~uint64_t{0xFFFFFFFF}) == h; ++it) {
             const auto w = static_cast<uint32_t>(*it);
