@@ -94,8 +94,6 @@ struct StatoHome {
     int32_t RigaGrd1 = 0, PCdIntSel = 0, RigaGrd2 = 0, PCdProdSel = 0;
 
     bool primaAttivazione = true;
-    bool InAggiornamento = false;
-    bool InCaricamentoCombo = false;
 
     uint8_t Glabbandona = 0;
     std::string Trova, Sostituisci;

@@ -7,7 +7,6 @@
 #include "matching/Decisioni.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/OrdinamentoUtente.h"
-#include "search/CaricaGrid2.h"
 
 namespace zelvano {
 
@@ -38,13 +37,9 @@ void CaricaFormHome(StatoHome& h) {
                     "Non associabili:", "", "Da associare:", ""};
     h.lblFileprod = {"Ref file:", "", "", "Articoli:", "", "Output File:"};
 
-    h.InCaricamentoCombo = true;
+    // Filled without a refill: Grd2 stays empty until an article is chosen.
     h.cmBAndOr = {"AND", "OR"};
     h.cmBAndOrIndice = 0;
-    cmBAndOr_Click(h);
-    h.InCaricamentoCombo = false;
-
-    h.InAggiornamento = false;
 }
 
 void Form_Activate(StatoHome& h) {

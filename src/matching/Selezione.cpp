@@ -14,12 +14,10 @@ void AttivaSelezione1(StatoHome& h) {
     h.grd1.ShowCell(h.RigaGrd1, 0);
     if (h.PCdIntSel < 1 || h.PCdIntSel > h.NumInt)
         return;
-    h.InAggiornamento = true;
     const RecArticolo& in = h.ArtInt[h.PCdIntSel];
     h.TxtCod = (in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd).str();
     h.txtDescr.clear();
     CaricaGrid2(h);
-    h.InAggiornamento = false;
 }
 
 void CercaPrecedente(StatoHome& h) {

@@ -19,10 +19,8 @@ void AggiornaTotAbbinati(StatoHome& h) {
 void RefreshGrideLabel(StatoHome& h) {
     AggiornaTotAbbinati(h);
     h.RigaGrd1 = 0;
-    h.InAggiornamento = true;
     CaricaGrid1(h);
     CercaPrimoDaAbbinare(h);
-    h.InAggiornamento = false;
     h.lblFileprod[1] = Cp1252DaUtf8(h.NomeFileProd);
     h.lblFileprod[2] = Numero(h.NumProd);
     h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);

@@ -56,18 +56,15 @@ void CaricaGrid2(StatoHome& h) {
 }
 
 void TxtCod_Change(StatoHome& h) {
-    if (!h.InAggiornamento)
-        CaricaGrid2(h);
+    CaricaGrid2(h);
 }
 
 void txtDescr_Change(StatoHome& h) {
-    if (!h.InAggiornamento)
-        CaricaGrid2(h);
+    CaricaGrid2(h);
 }
 
 void cmBAndOr_Click(StatoHome& h) {
-    if (!h.InCaricamentoCombo && !h.InAggiornamento)
-        CaricaGrid2(h);
+    CaricaGrid2(h);
 }
 
 } // namespace zelvano

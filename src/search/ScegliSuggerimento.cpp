@@ -10,12 +10,9 @@ void ScegliSuggerimento(StatoHome& h, int32_t j) {
     if (j < 1 || j > h.NumProd)
         return;
     const RecArticolo& p = h.ArtProd[static_cast<std::size_t>(j)];
-    // The boxes are written as the program writes them: no refill for each of them.
-    h.InAggiornamento = true;
     h.TxtCod = p.CdProd.str();
     h.txtDescr.clear();
     CaricaGrid2(h);
-    h.InAggiornamento = false;
     const int riga = h.Grd2.RigaDi(j);
     if (riga == 0)
         return;
