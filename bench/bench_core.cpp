@@ -536,8 +536,8 @@ void Movimento(benchmark::State& state, void (*mossa)(StatoHome&)) {
     int intere = 0;
     for (auto _ : state) {
         r = 1 + (r + 7919) % (h.NumInt - 1);
+        h.PCdIntSel = h.grd1.Record(r);
         h.grd1.SetRow(r);
-        h.RigaGrd1 = r;
         const auto t0 = Orologio::now();
         mossa(h);
         const auto t1 = Orologio::now();

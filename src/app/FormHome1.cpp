@@ -474,12 +474,12 @@ QWidget* FormHome1::CreaFrame1() {
 }
 
 VistaGriglia* FormHome1::CreaGriglia(const char* nome, zelvano::Griglia& griglia,
-                                     void (*click)(StatoHome&),
+                                     void (*click)(StatoHome&, int),
                                      void (*muove)(StatoHome&, int, int)) {
     auto* vista = new VistaGriglia(griglia);
     vista->setObjectName(QString::fromLatin1(nome));
     vista->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
-    vista->ImpostaClick([this, click] { click(h_); });
+    vista->ImpostaClick([this, click](int riga) { click(h_, riga); });
     // The core decides the tooltip from the cell under the pointer, as on a mouse move.
     vista->Modello()->ImpostaSuggerimento([this, muove, &griglia](int riga, int col) {
         muove(h_, riga, col);

@@ -73,7 +73,7 @@ class FormHome1 : public QMainWindow {
     QWidget* CreaFrame1();
     QWidget* CreaFrame2();
     VistaGriglia* CreaGriglia(const char* nome, zelvano::Griglia& griglia,
-                              void (*click)(zelvano::StatoHome&),
+                              void (*click)(zelvano::StatoHome&, int),
                               void (*muove)(zelvano::StatoHome&, int, int));
     void PrimaAttivazione();
     void MostraErrore(const std::string& testo);

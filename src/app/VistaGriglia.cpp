@@ -113,9 +113,8 @@ void VistaGriglia::Esegui(const std::function<void()>& chiamata) {
 
 void VistaGriglia::RigaDellUtente(int riga) {
     Esegui([this, riga] {
-        griglia_.SetRow(riga);
         if (click_)
-            click_();
+            click_(riga);
     });
 }
 

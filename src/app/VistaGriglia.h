@@ -26,9 +26,8 @@ class VistaGriglia : public QTableView {
     // runs as it is.
     using Esecutore = std::function<void(const std::function<void()>&)>;
     void ImpostaEsecutore(Esecutore esecutore) { esegui_ = std::move(esecutore); }
-    // Called (through the executor) after the core's current row has moved to the row the
-    // user chose.
-    void ImpostaClick(std::function<void()> click) { click_ = std::move(click); }
+    // Called (through the executor) with the row (1 and up) the user chose.
+    void ImpostaClick(std::function<void(int riga)> click) { click_ = std::move(click); }
     // Shows the core's current row again, in case a user move was not taken by the core.
     void Riallinea();
 
@@ -57,7 +56,7 @@ class VistaGriglia : public QTableView {
     zelvano::Griglia& griglia_;
     ModelloGriglia* modello_;
     Esecutore esegui_;
-    std::function<void()> click_;
+    std::function<void(int)> click_;
 
     bool inputUtente_ = false;       // inside a key press or mouse press of the user
     bool rigaNotificata_ = false;    // that input already reported its row

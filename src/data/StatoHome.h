@@ -91,7 +91,9 @@ struct StatoHome {
     bool FileOutVuoto = false;
     int32_t NumAssociati = 0, NumNonAssociabili = 0;
 
-    int32_t RigaGrd1 = 0, PCdIntSel = 0, RigaGrd2 = 0, PCdProdSel = 0;
+    // The chosen input and catalogue records, 0 = none: the one place the choice is kept.
+    // The grids' current rows show them (RigaGrd1 and RigaGrd2 in matching/Selezione).
+    int32_t PCdIntSel = 0, PCdProdSel = 0;
 
     bool primaAttivazione = true;
 

@@ -100,19 +100,18 @@ void LeggiPoscol(StatoHome& h, Griglia& g, const char* nome) {
 }
 
 // Re-applies a saved sort; the current row stays on its record.
-bool CaricaOrdinamento(StatoHome& h, Griglia& g, const char* nome) {
+void CaricaOrdinamento(StatoHome& h, Griglia& g, const char* nome) {
     const std::vector<std::string>& righe = Righe(h, nome);
     if (righe.empty())
-        return false;
+        return;
     const std::vector<std::string> campi = Dividi(righe[0]);
     if (campi.size() < 2)
-        return false;
+        return;
     const int col = g.ColIndex(campi[0]);
     if (col < 0)
-        return false;
+        return;
     g.SetCol(col);
     g.Sort(ValoreCella(campi[1]));
-    return true;
 }
 
 void SalvaOrdinamento(StatoHome& h, const Griglia& g, int col, int ordine, const char* nome) {
@@ -135,14 +134,12 @@ void LeggiPoscolGrd2(StatoHome& h) {
 }
 
 void CaricaOrdinamentiPrec1(StatoHome& h) {
-    // The chosen article stays chosen wherever the sort puts its row.
-    if (CaricaOrdinamento(h, h.grd1, "sort1.txt") && h.RigaGrd1 > 0)
-        h.RigaGrd1 = h.grd1.RigaDi(h.PCdIntSel);
+    // The current row moves with its record, so the chosen article stays chosen.
+    CaricaOrdinamento(h, h.grd1, "sort1.txt");
 }
 
 void CaricaOrdinamentiPrec2(StatoHome& h) {
-    if (CaricaOrdinamento(h, h.Grd2, "sort2.txt") && h.RigaGrd2 > 0)
-        h.RigaGrd2 = h.Grd2.RigaDi(h.PCdProdSel);
+    CaricaOrdinamento(h, h.Grd2, "sort2.txt");
 }
 
 void SalvaOrdinamentoGrd1(StatoHome& h, int col, int ordine) {

@@ -6,6 +6,7 @@
 #include "data/Testo.h"
 #include "matching/Decisioni.h"
 #include "matching/DuplicaRiga.h"
+#include "matching/Selezione.h"
 #include "matching/Totali.h"
 
 namespace zelvano {
@@ -15,19 +16,16 @@ const char* const GiaAssociato =
     "Articolo del gestionale gi\xE0 precedentemente associato, annullare l'associazione "
     "precedente?";
 
-// The chosen rows must still show the chosen records: a row number is only good for the
-// grid content it was taken from, and the operations write into that row.
+// A chosen article is one a row of its grid shows: the user acts on what he sees.
 bool SelezioneInt(StatoHome& h) {
-    const bool valida = h.RigaGrd1 >= 1 && h.PCdIntSel >= 1 && h.PCdIntSel <= h.NumInt &&
-                        h.grd1.Record(h.RigaGrd1) == h.PCdIntSel;
+    const bool valida = h.PCdIntSel >= 1 && h.PCdIntSel <= h.NumInt && RigaGrd1(h) != 0;
     if (!valida)
         h.pf.Messaggio("Selezionare un articolo del gestionale");
     return valida;
 }
 
 bool SelezioneProd(StatoHome& h) {
-    const bool valida = h.RigaGrd2 >= 1 && h.PCdProdSel >= 1 && h.PCdProdSel <= h.NumProd &&
-                        h.Grd2.Record(h.RigaGrd2) == h.PCdProdSel;
+    const bool valida = h.PCdProdSel >= 1 && h.PCdProdSel <= h.NumProd && RigaGrd2(h) != 0;
     if (!valida)
         h.pf.Messaggio("Selezionare un articolo Orvessa");
     return valida;
@@ -47,12 +45,10 @@ bool AggiungiCopia(StatoHome& h, int32_t& j) {
         return false;
     }
     j = h.NumProd;
-    h.PCdProdSel = j;
-    h.RigaGrd2 = h.Grd2.Rows();
     h.Grd2.AggiungiRiga(j);
     // The copy is the chosen article now, and the highlighted row says so.
-    h.Grd2.SetRow(h.RigaGrd2);
-    h.Grd2.ShowCell(h.RigaGrd2, 0);
+    AttivaSelezione2(h, j);
+    h.Grd2.ShowCell(RigaGrd2(h), 0);
     return true;
 }
 } // namespace

@@ -145,7 +145,7 @@ void LeggiArchivi(StatoHome& h) {
     // The rows on screen show the old tables' records: they go with them.
     h.grd1.SetRows(1);
     h.Grd2.SetRows(1);
-    h.RigaGrd1 = h.PCdIntSel = h.RigaGrd2 = h.PCdProdSel = 0;
+    h.PCdIntSel = h.PCdProdSel = 0;
     EsitoRipristino ripristino;
     {
         OccupatoDurante occupato(h.pf);

@@ -6,47 +6,69 @@
 
 namespace zelvano {
 
-void AttivaSelezione1(StatoHome& h) {
-    if (h.RigaGrd1 < 1 || h.RigaGrd1 >= h.grd1.Rows())
+int RigaGrd1(const StatoHome& h) {
+    return h.grd1.RigaDi(h.PCdIntSel);
+}
+
+int RigaGrd2(const StatoHome& h) {
+    return h.Grd2.RigaDi(h.PCdProdSel);
+}
+
+void AttivaSelezione1(StatoHome& h, int32_t i) {
+    const int riga = i <= h.NumInt ? h.grd1.RigaDi(i) : 0;
+    if (riga == 0)
         return;
-    h.PCdIntSel = h.grd1.Record(h.RigaGrd1);
-    h.grd1.SetRow(h.RigaGrd1);
-    h.grd1.ShowCell(h.RigaGrd1, 0);
-    if (h.PCdIntSel < 1 || h.PCdIntSel > h.NumInt)
-        return;
-    const RecArticolo& in = h.ArtInt[h.PCdIntSel];
+    h.PCdIntSel = i;
+    h.grd1.SetRow(riga);
+    h.grd1.ShowCell(riga, 0);
+    const RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
     h.TxtCod = (in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd).str();
     h.txtDescr.clear();
     CaricaGrid2(h);
 }
 
+void AttivaSelezione2(StatoHome& h, int32_t j) {
+    const int riga = j <= h.NumProd ? h.Grd2.RigaDi(j) : 0;
+    if (riga == 0)
+        return;
+    h.PCdProdSel = j;
+    h.Grd2.SetRow(riga);
+}
+
+void NessunaSelezione2(StatoHome& h) {
+    h.PCdProdSel = 0;
+    h.Grd2.SetRow(0);
+}
+
+void NessunaSelezione1(StatoHome& h) {
+    h.PCdIntSel = 0;
+    h.grd1.SetRow(0);
+    h.Grd2.SetRows(1);
+    NessunaSelezione2(h);
+}
+
 void CercaPrecedente(StatoHome& h) {
-    if (h.RigaGrd1 > 1) {
-        --h.RigaGrd1;
-        AttivaSelezione1(h);
-    }
+    if (const int riga = RigaGrd1(h); riga > 1)
+        AttivaSelezione1(h, h.grd1.Record(riga - 1));
 }
 
 void CercaSuccessivo(StatoHome& h) {
-    if (h.RigaGrd1 < h.grd1.Rows() - 1) {
-        ++h.RigaGrd1;
-        AttivaSelezione1(h);
-    }
+    if (const int riga = RigaGrd1(h); riga < h.grd1.Rows() - 1)
+        AttivaSelezione1(h, h.grd1.Record(riga + 1));
 }
 
 namespace {
 // The nearest row, one way or the other, whose article's state is still empty; the rows
 // are taken in the order the grid shows them, the state from the record each one shows.
 void CercaDaAbbinare(StatoHome& h, int passo, const char* nessuno) {
-    for (int r = h.RigaGrd1 + passo;; r += passo) {
+    for (int r = RigaGrd1(h) + passo;; r += passo) {
         if (r <= 0 || r >= h.grd1.Rows()) {
             h.pf.Messaggio(nessuno);
             return;
         }
         const int32_t i = h.grd1.Record(r);
         if (i >= 1 && i <= h.NumInt && h.ArtInt[static_cast<std::size_t>(i)].Stato.empty()) {
-            h.RigaGrd1 = r;
-            AttivaSelezione1(h);
+            AttivaSelezione1(h, i);
             return;
         }
     }
@@ -61,18 +83,14 @@ void CercaPrecDaAbbinare(StatoHome& h) {
     CercaDaAbbinare(h, -1, "Nessun articolo precedente da associare");
 }
 
-void grd1_Click(StatoHome& h) {
-    if (h.grd1.Row() >= 1) {
-        h.RigaGrd1 = h.grd1.Row();
-        AttivaSelezione1(h);
-    }
+void grd1_Click(StatoHome& h, int riga) {
+    if (riga >= 1)
+        AttivaSelezione1(h, h.grd1.Record(riga));
 }
 
-void Grd2_Click(StatoHome& h) {
-    if (h.Grd2.Row() >= 1) {
-        h.RigaGrd2 = h.Grd2.Row();
-        h.PCdProdSel = h.Grd2.Record(h.RigaGrd2);
-    }
+void Grd2_Click(StatoHome& h, int riga) {
+    if (riga >= 1)
+        AttivaSelezione2(h, h.Grd2.Record(riga));
 }
 
 namespace {

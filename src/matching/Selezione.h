@@ -1,20 +1,37 @@
 #pragma once
 // The current input and catalogue article, the moves between input articles, and the
-// tooltips over the "Associato a" columns.
+// tooltips over the "Associato a" columns. The choice is the two record indexes
+// PCdIntSel and PCdProdSel; the rows that show them, and so each grid's current row,
+// follow from those.
+
+#include <cstdint>
 
 namespace zelvano {
 
 struct StatoHome;
 
-void AttivaSelezione1(StatoHome& h);
+// The row of grd1 / Grd2 showing the chosen record; 0 when none is chosen or shown.
+int RigaGrd1(const StatoHome& h);
+int RigaGrd2(const StatoHome& h);
+
+// Input record i becomes the chosen article, its row the current one, and Grd2 is refilled
+// around it. A record no row shows leaves the choice as it was.
+void AttivaSelezione1(StatoHome& h, int32_t i);
+// Catalogue record j becomes the chosen article and its row the current one; the same.
+void AttivaSelezione2(StatoHome& h, int32_t j);
+// Nothing chosen in Grd2 / in grd1 (and then Grd2 shows nothing either).
+void NessunaSelezione2(StatoHome& h);
+void NessunaSelezione1(StatoHome& h);
+
 void CercaPrecedente(StatoHome& h);
 void CercaSuccessivo(StatoHome& h);
 void CercaPrimoDaAbbinare(StatoHome& h);
 void CercaPrecDaAbbinare(StatoHome& h);
 
-// The grid's current row has already moved to the clicked (or keyed-to) row.
-void grd1_Click(StatoHome& h);
-void Grd2_Click(StatoHome& h);
+// The user chose row riga of the grid (by mouse or keyboard); the header or no row is no
+// choice and keeps the earlier one.
+void grd1_Click(StatoHome& h, int riga);
+void Grd2_Click(StatoHome& h, int riga);
 void grd1_MouseMove(StatoHome& h, int riga, int col);
 void Grd2_MouseMove(StatoHome& h, int riga, int col);
 

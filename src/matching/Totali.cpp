@@ -18,7 +18,8 @@ void AggiornaTotAbbinati(StatoHome& h) {
 
 void RefreshGrideLabel(StatoHome& h) {
     AggiornaTotAbbinati(h);
-    h.RigaGrd1 = 0;
+    // The search for the first article to pair starts from the top.
+    h.PCdIntSel = 0;
     CaricaGrid1(h);
     CercaPrimoDaAbbinare(h);
     h.lblFileprod[1] = Cp1252DaUtf8(h.NomeFileProd);

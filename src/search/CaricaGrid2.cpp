@@ -15,7 +15,6 @@ void CaricaGrid2(StatoHome& h) {
     if (h.CdProdU.Conta() != h.NumProd || h.DescrU.Conta() != h.NumProd)
         RicostruisciMaiuscoli(h);
     h.PCdProdSel = 0;
-    h.RigaGrd2 = 0;
     Griglia& g = h.Grd2;
     g.SetRedraw(false);
     g.SetRows(1);
@@ -39,17 +38,20 @@ void CaricaGrid2(StatoHome& h) {
                 break;
             }
     }
+    // The rows come in record order, so its row is found here without RigaDi, which
+    // would index all the rows again at every keystroke.
+    int riga = 0;
     if (cercato != 0) {
         const auto it = std::lower_bound(passano.begin(), passano.end(), cercato);
         if (it != passano.end() && *it == cercato) {
-            h.RigaGrd2 = static_cast<int32_t>(it - passano.begin()) + 1;
+            riga = static_cast<int>(it - passano.begin()) + 1;
             h.PCdProdSel = cercato;
         }
     }
     g.ImpostaRecord(std::move(passano));
-    if (h.RigaGrd2 != 0) {
-        g.SetRow(h.RigaGrd2);
-        g.ShowCell(h.RigaGrd2, 0);
+    if (riga != 0) {
+        g.SetRow(riga);
+        g.ShowCell(riga, 0);
     }
     CaricaOrdinamentiPrec2(h);
     g.SetRedraw(true);

@@ -13,12 +13,10 @@ void ScegliSuggerimento(StatoHome& h, int32_t j) {
     h.TxtCod = p.CdProd.str();
     h.txtDescr.clear();
     CaricaGrid2(h);
-    const int riga = h.Grd2.RigaDi(j);
-    if (riga == 0)
-        return;
-    h.Grd2.SetRow(riga);
-    Grd2_Click(h);
-    h.Grd2.ShowCell(riga, 0);
+    AttivaSelezione2(h, j);
+    if (h.PCdProdSel != j)
+        return; // the filter does not show it
+    h.Grd2.ShowCell(RigaGrd2(h), 0);
     h.MessaggioStato = "Scelto " + p.CdProd + " tra i suggerimenti";
 }
 

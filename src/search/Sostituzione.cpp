@@ -79,10 +79,7 @@ void TornaAllArticolo(StatoHome& h, int32_t scelto) {
     CaricaOrdinamentiPrec1(h);
     if (scelto < 1 || scelto > h.NumInt)
         return;
-    if (const int riga = h.grd1.RigaDi(scelto); riga > 0) {
-        h.RigaGrd1 = riga;
-        AttivaSelezione1(h);
-    }
+    AttivaSelezione1(h, scelto);
 }
 } // namespace
 
@@ -172,11 +169,11 @@ void EseguiSostituzione(StatoHome& h) {
         return;
     }
     h.MessaggioStato = "Sostituzione annullata: nessun codice cambiato";
-    if (h.RigaGrd1 > 0) {
+    if (const int riga = RigaGrd1(h); riga > 0) {
         // The chosen article is highlighted again, so the next command acts on the row the
         // user sees.
-        h.grd1.SetRow(h.RigaGrd1);
-        h.grd1.ShowCell(h.RigaGrd1, 0);
+        h.grd1.SetRow(riga);
+        h.grd1.ShowCell(riga, 0);
     }
 }
 

@@ -198,8 +198,7 @@ class ProvaFormHome1 : public QObject {
         zelvano::StatoHome& h = w->Stato();
         h.TxtCod.clear(); // the whole catalogue
         w->Esegui([&h] { zelvano::TxtCod_Change(h); });
-        h.Grd2.SetRow(h.Grd2.RigaDi(3)); // K300
-        w->Esegui([&h] { zelvano::Grd2_Click(h); });
+        w->Esegui([&h] { zelvano::Grd2_Click(h, h.Grd2.RigaDi(3)); }); // K300
         for (auto [griglia, vista, scelto] :
              {std::tuple{&h.grd1, grd1(), h.PCdIntSel}, std::tuple{&h.Grd2, Grd2(), 3}}) {
             QAbstractItemModel* m = vista->model();
@@ -243,12 +242,12 @@ class ProvaFormHome1 : public QObject {
         zelvano::StatoHome& h = w->Stato();
         QTableView* g2 = Grd2();
         QCOMPARE(Colonna(g2, g2CdProd), (QStringList{"K300", "K301"}));
-        QCOMPARE(h.RigaGrd2, 0);
+        QCOMPARE(h.PCdProdSel, 0);
         g2->setFocus(Qt::TabFocusReason);
         QCOMPARE(h.PCdProdSel, 3);
         QTest::keyClick(g2, Qt::Key_Down);
         QCOMPARE(h.PCdProdSel, 4);
-        QCOMPARE(g2->currentIndex().row() + 1, h.RigaGrd2);
+        QCOMPARE(g2->currentIndex().row() + 1, h.Grd2.RigaDi(4));
         QTest::keyClick(g2, Qt::Key_F3);
         QCOMPARE(Colonna(grd1(), g1CdProd2), (QStringList{"K100", "K301", "R10", ""}));
 
@@ -408,7 +407,7 @@ class ProvaFormHome1 : public QObject {
         QTest::keyClick(grd1(), Qt::Key_1, Qt::ControlModifier);
         zelvano::StatoHome& h = w->Stato();
         QCOMPARE(h.PCdProdSel, 2);
-        QCOMPARE(Grd2()->currentIndex().row() + 1, h.RigaGrd2);
+        QCOMPARE(Grd2()->currentIndex().row() + 1, h.Grd2.RigaDi(2));
         QCOMPARE(w->findChild<QLineEdit*>("TxtCod")->text(), QStringLiteral("RW816"));
         QTest::keyClick(grd1(), Qt::Key_F3);
         QCOMPARE(Colonna(grd1(), g1CdProd2).at(0), QStringLiteral("RW816"));

@@ -25,7 +25,7 @@ class ProvaVistaGriglia : public QObject {
     std::unique_ptr<zelvano::Griglia> g;
     std::unique_ptr<VistaGriglia> v;
     std::unique_ptr<QAbstractItemModelTester> tester;
-    std::vector<int> click; // the core's current row at each click call
+    std::vector<int> click; // the row of each click call
 
     QStringList Colonna(int col) const {
         QStringList valori;
@@ -45,7 +45,10 @@ class ProvaVistaGriglia : public QObject {
         tester = std::make_unique<QAbstractItemModelTester>(
             v->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         click.clear();
-        v->ImpostaClick([this] { click.push_back(g->Row()); });
+        v->ImpostaClick([this](int riga) {
+            click.push_back(riga);
+            g->SetRow(riga);
+        });
         // A refill as the core makes it: redraw suspended, rows rewritten, redraw resumed.
         const char* const descrizioni[] = {"delta", "alfa", "charlie", "bravo", "echo", "foxtrot"};
         g->SetRedraw(false);

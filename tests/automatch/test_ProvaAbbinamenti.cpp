@@ -8,6 +8,7 @@
 #include "files/ErroreFile.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/Selezione.h"
 #include "matching/Totali.h"
 #include "search/Sostituzione.h"
 
@@ -60,7 +61,7 @@ TEST(ProvaAbbinamenti, KeysLoseBlanksSlashesAndDotsOnly) {
                                          RigaProd("K1", "4", "ART") + "\r\n");
     EXPECT_EQ(b.Totali(), "5|0|4"); // written by the refresh after the run
     EXPECT_EQ(b.h.Grd2.Rows() > 1, true);
-    EXPECT_EQ(b.h.RigaGrd1, 2); // the first article left
+    EXPECT_EQ(RigaGrd1(b.h), 2); // the first article left
     EXPECT_TRUE(b.h.DatiModificati);
     EXPECT_EQ(Violazioni(b.h), "");
 }
@@ -171,7 +172,7 @@ TEST(ProvaAbbinamenti, ConfirmedReplacementPairsTheCorrectedCodes) {
     EXPECT_EQ(Partner(b.h), "1 -");
     EXPECT_EQ(b.Totali(), "1|0|1");
     EXPECT_EQ(b.Cella1(1, "CDPROD2"), "AB1234");
-    EXPECT_EQ(b.h.RigaGrd1, 1); // still on the article chosen before, paired now
+    EXPECT_EQ(RigaGrd1(b.h), 1); // still on the article chosen before, paired now
     b.Scegli1(1);
     EXPECT_EQ(b.Cella2(1, "CDINT"), "I1");
 }

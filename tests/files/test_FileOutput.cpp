@@ -1,6 +1,7 @@
 #include "files/FileOutput.h"
 
 #include "data/Testo.h"
+#include "matching/Selezione.h"
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 
@@ -46,7 +47,7 @@ TEST(SalvaArchivio, OutputFileReadsBackToEveryPairAndIsWrittenTheSame) {
     EXPECT_EQ(Abbinamenti(b.h), "4 2 | A2 A3 X0 A1 X0 A5 0 | 4 1 2 0 6");
     // The grid shows the states, and the selection skips to the first article left.
     EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD2") + "|" + b.h.grd1.Testo(3, "CDPROD2") + "|" +
-                  Numero(b.h.RigaGrd1),
+                  Numero(RigaGrd1(b.h)),
               "K2|*Non Associabile|7");
 
     const std::string letto = test::LeggiFile(b.fileOut);

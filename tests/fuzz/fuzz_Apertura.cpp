@@ -115,14 +115,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         Verifica(b.pf.messaggi == std::vector<std::string>{"Nessun articolo successivo da "
                                                            "associare"},
                  "with nothing left to pair the opening says so, and only that");
-        Verifica(h.RigaGrd1 == 0 && h.Grd2.Rows() == 1, "with nothing to pair nothing is chosen");
+        Verifica(h.PCdIntSel == 0 && h.grd1.Row() == 0 && h.Grd2.Rows() == 1,
+                 "with nothing to pair nothing is chosen");
         return 0;
     }
     if (!b.pf.messaggi.empty())
         Fallisci("an opening with articles to pair shows no message",
                  Visibile(b.pf.messaggi.front()));
-    Verifica(h.RigaGrd1 == static_cast<int32_t>(primo) && h.PCdIntSel == h.RigaGrd1,
-             "the first article to pair is chosen", std::to_string(h.RigaGrd1));
+    Verifica(h.PCdIntSel == static_cast<int32_t>(primo) && h.grd1.Row() == h.PCdIntSel,
+             "the first article to pair is chosen", std::to_string(h.PCdIntSel));
     Uguali(h.TxtCod, codiciInt[primo], "the code box holds the chosen article's supplier code");
     Uguali(h.txtDescr, "", "the description box is empty");
     std::string righe2, attese2;
@@ -131,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     for (int r = 1; r < h.Grd2.Rows(); ++r)
         righe2 += std::to_string(h.Grd2.Record(r)) + "\n";
     Uguali(righe2, attese2, "Grd2 shows the catalogue records whose code holds the code box");
-    Verifica(h.RigaGrd2 == 0 && h.PCdProdSel == 0, "no catalogue article of an unpaired one");
+    Verifica(h.Grd2.Row() == 0 && h.PCdProdSel == 0, "no catalogue article of an unpaired one");
     Uguali(h.lblFileprod[2], std::to_string(h.NumProd), "the catalogue count shown");
     return 0;
 }

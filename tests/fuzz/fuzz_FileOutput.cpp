@@ -176,14 +176,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         switch (op) {
         case 0:
             if (h.grd1.Rows() > 1) {
-                h.grd1.SetRow(fdp.ConsumeIntegralInRange(1, h.grd1.Rows() - 1));
-                grd1_Click(h);
+                grd1_Click(h, fdp.ConsumeIntegralInRange(1, h.grd1.Rows() - 1));
             }
             break;
         case 1:
             if (h.Grd2.Rows() > 1) {
-                h.Grd2.SetRow(fdp.ConsumeIntegralInRange(1, h.Grd2.Rows() - 1));
-                Grd2_Click(h);
+                Grd2_Click(h, fdp.ConsumeIntegralInRange(1, h.Grd2.Rows() - 1));
             }
             break;
         case 2:

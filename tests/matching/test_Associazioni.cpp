@@ -53,10 +53,10 @@ TEST_F(Associazioni, FreeWithFreePairsRecordsCellsAndTotals) {
 }
 
 TEST_F(Associazioni, NothingChosenIsReported) {
-    b.h.RigaGrd2 = 0;
+    NessunaSelezione2(b.h);
     b.pf.AspettaMessaggio("Selezionare un articolo Orvessa");
     Associa(b.h);
-    b.h.RigaGrd1 = 0;
+    NessunaSelezione1(b.h);
     for (int k = 0; k < 3; ++k)
         b.pf.AspettaMessaggio("Selezionare un articolo del gestionale");
     Associa(b.h);
@@ -101,7 +101,6 @@ TEST_F(Associazioni, FurtherPairCopiesTheCatalogueLine) {
     EXPECT_EQ(LeggiFile(b.fileProd), primaFile + RigaProd("K1", "AB1", "UNO") + "\r\n");
     EXPECT_EQ(b.h.NumProd, 5);
     EXPECT_EQ(b.h.Grd2.Rows(), righePrima + 1);
-    EXPECT_EQ(b.h.RigaGrd2, righePrima);
     EXPECT_EQ(b.h.Grd2.Row(), righePrima); // the copy is the row the user sees chosen
     EXPECT_EQ(b.h.PCdProdSel, 5);
     EXPECT_EQ(b.Celle2(5), "2|A|I2");

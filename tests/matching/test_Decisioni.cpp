@@ -191,11 +191,9 @@ TEST(Decisioni, RandomDecisionsUndoneToTheStartAndRedoneToTheEnd) {
         const std::string inizio = Foto(b.h, n);
         const std::size_t decisioniIniziali = b.h.Decisioni.annullabili.size();
         for (int passo = 0; passo < 40; ++passo) {
-            b.h.grd1.SetRow(1 + static_cast<int>(caso() % (b.h.grd1.Rows() - 1)));
-            grd1_Click(b.h);
+            grd1_Click(b.h, 1 + static_cast<int>(caso() % (b.h.grd1.Rows() - 1)));
             b.TuttoIlCatalogo();
-            b.h.Grd2.SetRow(1 + static_cast<int>(caso() % (b.h.Grd2.Rows() - 1)));
-            Grd2_Click(b.h);
+            Grd2_Click(b.h, 1 + static_cast<int>(caso() % (b.h.Grd2.Rows() - 1)));
             const int32_t i = b.h.PCdIntSel, j = b.h.PCdProdSel;
             switch (caso() % 4) {
             case 0:

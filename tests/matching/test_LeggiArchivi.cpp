@@ -2,6 +2,7 @@
 
 #include "data/Testo.h"
 #include "files/CopiaDiRipristino.h"
+#include "matching/Selezione.h"
 #include "support/Banco.h"
 #include "support/ProcessoFiglio.h"
 
@@ -34,7 +35,7 @@ void Dialoghi(test::FintaPiattaforma& pf, const std::vector<std::string>& rispos
 
 // Everything an opening may change, as text.
 std::string Istantanea(const StatoHome& h) {
-    std::string t = h.FileInt + "|" + h.FileProd + "|" + h.FileOut + "|" + Numero(h.RigaGrd1) +
+    std::string t = h.FileInt + "|" + h.FileProd + "|" + h.FileOut + "|" + Numero(RigaGrd1(h)) +
                     " " + h.TxtCod + "|vuoto " + Numero(h.FileOutVuoto) + "\n";
     for (const std::string& l : h.lblFileint)
         t += l + "|";
@@ -187,7 +188,7 @@ TEST(LeggiArchivi, OpensFilesLikeTheExamples) {
               altra.Scrivi("catalogo.orv", test::Unisci(righeProd)), b.cartella.Percorso("out")});
     LeggiArchivi(b.h);
     EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
-                  Numero(b.h.RigaGrd1),
+                  Numero(RigaGrd1(b.h)),
               "12 16 C0001 3");
 }
 

@@ -25,48 +25,48 @@ class Selezione : public ::testing::Test {
 };
 
 TEST_F(Selezione, ChoosingAnArticleFillsTheCodeBox) {
-    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(RigaGrd1(b.h), 1);
     EXPECT_EQ(b.h.TxtCod, "C1");
     b.h.txtDescr = "typed";
     b.Scegli1(2); // paired: the catalogue code, and its row chosen
     EXPECT_EQ(b.h.TxtCod, "K2");
     EXPECT_EQ(b.h.txtDescr, "");
     EXPECT_EQ(b.h.PCdProdSel, 1);
-    EXPECT_EQ(b.h.Grd2.Testo(b.h.RigaGrd2, "CDPROD"), "K2");
+    EXPECT_EQ(b.h.Grd2.Testo(RigaGrd2(b.h), "CDPROD"), "K2");
     b.Scegli1(3); // marked: its own code
     EXPECT_EQ(b.h.TxtCod, "C3");
-    EXPECT_EQ(b.h.RigaGrd2, 0);
+    EXPECT_EQ(RigaGrd2(b.h), 0);
 }
 
 TEST_F(Selezione, StepsByRowStopAtTheEnds) {
     CercaPrecedente(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(RigaGrd1(b.h), 1);
     for (int i = 0; i < 6; ++i)
         CercaSuccessivo(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 5);
+    EXPECT_EQ(RigaGrd1(b.h), 5);
     EXPECT_EQ(b.h.PCdIntSel, 5);
-    b.h.RigaGrd1 = 0;
+    b.h.PCdIntSel = 0;
     CercaPrecedente(b.h);
     CercaSuccessivo(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(RigaGrd1(b.h), 1);
 }
 
 TEST_F(Selezione, ArticlesToAssociateSkipPairedAndMarked) {
     CercaPrimoDaAbbinare(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 5);
+    EXPECT_EQ(RigaGrd1(b.h), 5);
     b.pf.AspettaMessaggio("Nessun articolo successivo da associare");
     CercaPrimoDaAbbinare(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 5);
+    EXPECT_EQ(RigaGrd1(b.h), 5);
     CercaPrecDaAbbinare(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(RigaGrd1(b.h), 1);
     b.pf.AspettaMessaggio("Nessun articolo precedente da associare");
     CercaPrecDaAbbinare(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 1);
-    b.h.RigaGrd1 = 0;
+    EXPECT_EQ(RigaGrd1(b.h), 1);
+    b.h.PCdIntSel = 0;
     b.pf.AspettaMessaggio("Nessun articolo precedente da associare");
     CercaPrecDaAbbinare(b.h);
     CercaPrimoDaAbbinare(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 1);
+    EXPECT_EQ(RigaGrd1(b.h), 1);
 }
 
 TEST_F(Selezione, NothingLeftToAssociateAfterOpening) {
@@ -76,18 +76,22 @@ TEST_F(Selezione, NothingLeftToAssociateAfterOpening) {
     b.Scegli1(1);
     NonAssociabile(b.h);
     b.pf.AspettaMessaggio("Nessun articolo successivo da associare");
-    b.h.RigaGrd1 = 0;
+    b.h.PCdIntSel = 0;
     CercaPrimoDaAbbinare(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 0);
+    EXPECT_EQ(RigaGrd1(b.h), 0);
 }
 
 TEST_F(Selezione, ClickOnHeaderOrEmptyGridKeepsChoice) {
-    b.h.Grd2.SetRow(0);
-    Grd2_Click(b.h);
-    b.h.grd1.SetRow(0);
-    grd1_Click(b.h);
-    EXPECT_EQ(b.h.RigaGrd1, 1);
-    EXPECT_EQ(b.h.PCdIntSel, 1);
+    b.Scegli1(2);
+    Grd2_Click(b.h, 0);
+    grd1_Click(b.h, 0);
+    EXPECT_EQ(b.h.PCdIntSel, 2);
+    EXPECT_EQ(b.h.PCdProdSel, 1);
+    b.h.TxtCod = "nothing";
+    CaricaGrid2(b.h);
+    Grd2_Click(b.h, 1);
+    EXPECT_EQ(b.h.PCdProdSel, 0);
+    EXPECT_EQ(b.h.grd1.Row(), 2);
 }
 
 TEST_F(Selezione, TooltipsShowThePartnerDescription) {
@@ -117,10 +121,9 @@ TEST(SelezioneOrdinata, SavedSortOfGrd1KeepsTheChosenArticle) {
     LeggiArchivi(b.h);
     EXPECT_EQ(b.h.grd1.Testo(1, "DESCR"), "ALFA");
     EXPECT_EQ(b.h.PCdIntSel, 1);
-    EXPECT_EQ(b.h.RigaGrd1, 2);
+    EXPECT_EQ(RigaGrd1(b.h), 2);
     EXPECT_EQ(b.h.grd1.Row(), 2);
-    b.h.Grd2.SetRow(1);
-    Grd2_Click(b.h);
+    Grd2_Click(b.h, 1);
     Associa(b.h);
     EXPECT_EQ(b.h.grd1.Testo(2, "CDPROD2"), "C1");
     EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD2"), "");

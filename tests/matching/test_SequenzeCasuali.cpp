@@ -120,8 +120,7 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
             const unsigned op = caso() % 10;
             switch (op) {
             case 0:
-                h.grd1.SetRow(1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
-                grd1_Click(h);
+                grd1_Click(h, 1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
                 break;
             case 1:
                 h.TxtCod = caso() % 2 ? "" : std::string(1, "AKQZ"[caso() % 4]);
@@ -129,8 +128,7 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
                 [[fallthrough]];
             case 2:
                 if (h.Grd2.Rows() > 1) {
-                    h.Grd2.SetRow(1 + static_cast<int>(caso() % (h.Grd2.Rows() - 1)));
-                    Grd2_Click(h);
+                    Grd2_Click(h, 1 + static_cast<int>(caso() % (h.Grd2.Rows() - 1)));
                 }
                 break;
             case 3:
@@ -211,13 +209,11 @@ TEST(SequenzeCasuali, CopiesReplacementsSavesAndReopeningsKeepTheWork) {
             switch (op) {
             case 0:
             case 1:
-                h.grd1.SetRow(1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
-                grd1_Click(h);
+                grd1_Click(h, 1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
                 h.TxtCod = caso() % 3 ? "" : std::string(1, "AKQZ"[caso() % 4]);
                 TxtCod_Change(h);
                 if (h.Grd2.Rows() > 1) {
-                    h.Grd2.SetRow(1 + static_cast<int>(caso() % (h.Grd2.Rows() - 1)));
-                    Grd2_Click(h);
+                    Grd2_Click(h, 1 + static_cast<int>(caso() % (h.Grd2.Rows() - 1)));
                 }
                 break;
             case 2:

@@ -51,7 +51,7 @@ TEST_F(CaricaGrid2Test, CodeBoxIgnoresCaseAndKeepsIndexOrder) {
     b.h.TxtCod = "nothing";
     TxtCod_Change(b.h);
     EXPECT_EQ(b.h.Grd2.Rows(), 1);
-    EXPECT_EQ(b.h.RigaGrd2, 0);
+    EXPECT_EQ(b.h.Grd2.Row(), 0);
 }
 
 TEST_F(CaricaGrid2Test, DescriptionBoxWithAndOr) {
@@ -70,9 +70,33 @@ TEST_F(CaricaGrid2Test, PairedArticleBecomesCurrentRow) {
     b.Scegli1(2);
     b.Scegli1(1);
     EXPECT_EQ(b.h.PCdProdSel, 2);
-    EXPECT_EQ(b.h.Grd2.Row(), b.h.RigaGrd2);
-    EXPECT_EQ(b.h.Grd2.Testo(b.h.RigaGrd2, "PCDPROD"), "2");
-    EXPECT_EQ(b.h.Grd2.Testo(b.h.RigaGrd2, "CDINT"), "I1");
+    EXPECT_EQ(b.h.Grd2.Testo(b.h.Grd2.Row(), "PCDPROD"), "2");
+    EXPECT_EQ(b.h.Grd2.Testo(b.h.Grd2.Row(), "CDINT"), "I1");
+    // A filter that hides it chooses nothing, and showing it again chooses it again.
+    b.h.TxtCod = "zz";
+    TxtCod_Change(b.h);
+    EXPECT_EQ(b.h.PCdProdSel, 0);
+    EXPECT_EQ(b.h.Grd2.Row(), 0);
+    b.h.TxtCod = "ab";
+    TxtCod_Change(b.h);
+    EXPECT_EQ(b.h.PCdProdSel, 2);
+    EXPECT_EQ(b.h.Grd2.Record(b.h.Grd2.Row()), 2);
+}
+
+TEST_F(CaricaGrid2Test, ChoiceHiddenByTheFilterIsNotPairedWhenShownAgain) {
+    // The click chose a catalogue article the chosen (unpaired) one is not paired with: once
+    // a refill has hidden it, the user has to choose it again before F3 pairs it.
+    b.Scegli1(2);
+    b.TuttoIlCatalogo();
+    b.Scegli2(3);
+    b.h.TxtCod = "zz";
+    TxtCod_Change(b.h);
+    b.h.TxtCod.clear();
+    TxtCod_Change(b.h);
+    EXPECT_EQ(b.h.Grd2.Row(), 0);
+    b.pf.AspettaMessaggio("Selezionare un articolo Orvessa");
+    Associa(b.h);
+    EXPECT_EQ(b.h.ArtInt[2].PCdProd, 0);
 }
 
 TEST_F(CaricaGrid2Test, WithoutInputArticleLastFreeRowIsChosen) {
@@ -80,7 +104,7 @@ TEST_F(CaricaGrid2Test, WithoutInputArticleLastFreeRowIsChosen) {
     b.h.TxtCod.clear();
     CaricaGrid2(b.h);
     EXPECT_EQ(b.h.PCdProdSel, 5);
-    EXPECT_EQ(b.h.RigaGrd2, 5);
+    EXPECT_EQ(b.h.Grd2.Row(), 5);
 }
 
 TEST_F(CaricaGrid2Test, ChoosingAnArticleRefillsOnce) {
@@ -103,7 +127,7 @@ TEST_F(CaricaGrid2Test, SavedSortKeepsChosenRowOnItsRecord) {
     b.h.TxtCod.clear();
     TxtCod_Change(b.h);
     EXPECT_EQ(Codici(), (std::vector<std::string>{"ZZ", "XAB1", "K9", "Ab 7", "ab"}));
-    EXPECT_EQ(b.h.RigaGrd2, 5);
+    EXPECT_EQ(b.h.Grd2.Row(), 5);
     EXPECT_EQ(b.h.PCdProdSel, 2);
     // An operation now writes into the row that shows record 2.
     DisAssocia(b.h);

@@ -15,7 +15,7 @@ namespace {
 // The chosen catalogue article as the user sees it: the boxes, Grd2's rows, the chosen and
 // the highlighted row.
 std::string Scelta(const StatoHome& h) {
-    std::string t = h.TxtCod + "|" + h.txtDescr + "|" + std::to_string(h.RigaGrd2) + "|" +
+    std::string t = h.TxtCod + "|" + h.txtDescr + "|" + std::to_string(RigaGrd2(h)) + "|" +
                     std::to_string(h.PCdProdSel) + "|" + std::to_string(h.Grd2.Row()) + "|";
     for (int r = 1; r < h.Grd2.Rows(); ++r)
         t += h.Grd2.Testo(r, "CDPROD") + ",";

@@ -1,5 +1,6 @@
 #include "support/Banco.h"
 
+#include "matching/Selezione.h"
 #include "search/Sostituzione.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
         EXPECT_EQ(b.h.ArtInt[1].CdProd, c.codice); // No takes every change back
         EXPECT_EQ(b.h.grd1.Testo(1, "CDPROD"), c.codice);
         EXPECT_EQ(LeggiFile(b.fileInt), prima);
-        EXPECT_EQ(b.h.grd1.Row(), b.h.RigaGrd1); // the chosen article highlighted again
+        EXPECT_EQ(b.h.grd1.Row(), RigaGrd1(b.h)); // the chosen article highlighted again
         if (c.atteso != nullptr) {
             EXPECT_EQ(b.h.ArtInt[1].CdProdPrec, c.codice);
             b.pf.AspettaRicerca(Esegui(c.trova, c.sostituisci, c.modo))
@@ -103,8 +104,7 @@ TEST(Sostituzione, ConfirmedReplacementKeepsTheChosenArticle) {
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(b.h.MessaggioStato, "Aggiornati 2 codici in articoli.ber: 2 nuovi abbinamenti");
     EXPECT_EQ(b.h.PCdIntSel, 3);
-    EXPECT_EQ(b.h.grd1.Record(b.h.RigaGrd1), 3);
-    EXPECT_EQ(b.h.grd1.Row(), b.h.RigaGrd1);
+    EXPECT_EQ(b.h.grd1.Record(b.h.grd1.Row()), 3);
     EXPECT_EQ(b.h.TxtCod, "Y-3"); // the code of its new pair
 }
 

@@ -55,13 +55,11 @@ int Banco::Riga2(int32_t j) const {
 }
 
 void Banco::Scegli2(int32_t j) {
-    h.Grd2.SetRow(Riga2(j));
-    Grd2_Click(h);
+    Grd2_Click(h, Riga2(j));
 }
 
 void Banco::Scegli1(int32_t i) {
-    h.grd1.SetRow(h.grd1.RigaDi(i));
-    grd1_Click(h);
+    grd1_Click(h, h.grd1.RigaDi(i));
 }
 
 void Banco::Scegli(int32_t i, int32_t j) {

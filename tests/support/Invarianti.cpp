@@ -45,19 +45,14 @@ std::string Violazioni(const StatoHome& h) {
                                   Numero(int64_t{h.NumInt} - associati - marcati);
     if (totali != ricontati)
         errore("totals shown " + totali + ", recount " + ricontati);
-    if (h.RigaGrd1 != 0 && h.grd1.Record(h.RigaGrd1) != h.PCdIntSel)
-        errore("grd1 row " + Numero(h.RigaGrd1) + " shows record " +
-               Numero(h.grd1.Record(h.RigaGrd1)) + ", not the chosen " + Numero(h.PCdIntSel));
-    if (h.RigaGrd2 != 0 && h.Grd2.Record(h.RigaGrd2) != h.PCdProdSel)
-        errore("Grd2 row " + Numero(h.RigaGrd2) + " shows record " +
-               Numero(h.Grd2.Record(h.RigaGrd2)) + ", not the chosen " + Numero(h.PCdProdSel));
-    // The highlighted catalogue row is the chosen one.
-    if (h.Grd2.Row() != h.RigaGrd2)
-        errore("Grd2 highlights row " + Numero(h.Grd2.Row()) + ", the chosen row is " +
-               Numero(h.RigaGrd2));
-    if (h.RigaGrd1 != 0 && h.grd1.Row() != h.RigaGrd1)
-        errore("grd1 highlights row " + Numero(h.grd1.Row()) + ", the chosen row is " +
-               Numero(h.RigaGrd1));
+    // Each grid highlights the row of its chosen record, and none when nothing shown is
+    // chosen.
+    if (h.grd1.Row() != h.grd1.RigaDi(h.PCdIntSel))
+        errore("grd1 highlights row " + Numero(h.grd1.Row()) + ", the chosen record " +
+               Numero(h.PCdIntSel) + " is on row " + Numero(h.grd1.RigaDi(h.PCdIntSel)));
+    if (h.Grd2.Row() != h.Grd2.RigaDi(h.PCdProdSel))
+        errore("Grd2 highlights row " + Numero(h.Grd2.Row()) + ", the chosen record " +
+               Numero(h.PCdProdSel) + " is on row " + Numero(h.Grd2.RigaDi(h.PCdProdSel)));
     return v;
 }
 
