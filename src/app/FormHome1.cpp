@@ -637,8 +637,6 @@ void FormHome1::SincronizzaDaStato() {
     if (cmBAndOr_->currentIndex() != h_.cmBAndOrIndice)
         cmBAndOr_->setCurrentIndex(h_.cmBAndOrIndice);
 
-    grd1_->Riallinea();
-    Grd2_->Riallinea();
     ImpostaTesto(modifiche_,
                  h_.DatiModificati ? "Modifiche non salvate" : "Nessuna modifica da salvare");
 }

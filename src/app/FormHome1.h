@@ -39,7 +39,8 @@ class FormHome1 : public QMainWindow {
     // state. A command that arrives while another runs (through the event processing the
     // core asks for) is dropped.
     void Esegui(const std::function<void()>& comando);
-    // Labels, filter boxes, combo and current rows from the core's state.
+    // Labels, filter boxes and combo from the core's state. The grids' current rows need
+    // no copying: the core tells their views as it moves them.
     void SincronizzaDaStato();
 
     QLabel* lblFileint(int indice) const { return lblFileint_.at(indice); }

@@ -89,13 +89,10 @@ VistaGriglia::VistaGriglia(zelvano::Griglia& griglia, QWidget* parent)
         righePrimaDelReset_ = modello_->rowCount();
     });
     connect(modello_, &QAbstractItemModel::modelReset, this, &VistaGriglia::DopoReset);
-    // Rows the core removes may take the current row with them: not the user's doing.
-    connect(modello_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this] { seguendoCore_ = true; });
-    connect(modello_, &QAbstractItemModel::rowsRemoved, this, [this] {
-        seguendoCore_ = false;
-        SeguiRigaCorrente(griglia_.Row());
-    });
+    // Rows the core removes may take the current row with them: Qt moves it elsewhere, the
+    // core says where it is.
+    connect(modello_, &QAbstractItemModel::rowsRemoved, this,
+            [this] { SeguiRigaCorrente(griglia_.Row()); });
     connect(modello_, &QAbstractItemModel::rowsInserted, this, [this] {
         if (rigaDaMostrare_ > 0)
             MostraRiga(rigaDaMostrare_);
@@ -116,29 +113,18 @@ void VistaGriglia::RigaDellUtente(int riga) {
         if (click_)
             click_(riga);
     });
-}
-
-void VistaGriglia::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
-    if (!inputUtente_ || seguendoCore_ || !current.isValid())
-        return;
-    // Left and right keys only change the column; a click on the same row is reported by
-    // the press itself.
-    if (previous.isValid() && previous.row() == current.row())
-        return;
-    rigaNotificata_ = true;
-    RigaDellUtente(current.row() + 1);
+    // The core moves its row, and the view with it. A choice it did not take (a call dropped
+    // while another command runs) must not stay framed: the view shows the core's row again,
+    // unless the core is refilling the grid, whose redraw will show it.
+    if (griglia_.Redraw())
+        SeguiRigaCorrente(griglia_.Row());
 }
 
 void VistaGriglia::mousePressEvent(QMouseEvent* event) {
-    QScopedValueRollback utente(inputUtente_, true);
-    rigaNotificata_ = false;
     QTableView::mousePressEvent(event);
-    if (rigaNotificata_ || event->button() != Qt::LeftButton)
-        return;
-    // A click on the row that is already current is still a click.
+    // Any button on another row chooses it, as the left one does on the current row too.
     const QModelIndex cella = indexAt(event->position().toPoint());
-    if (cella.isValid())
+    if (cella.isValid() && (event->button() == Qt::LeftButton || cella.row() + 1 != griglia_.Row()))
         RigaDellUtente(cella.row() + 1);
 }
 
@@ -162,8 +148,6 @@ void VistaGriglia::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void VistaGriglia::keyPressEvent(QKeyEvent* event) {
-    QScopedValueRollback utente(inputUtente_, true);
-    rigaNotificata_ = false;
     const int tasto = event->key();
     if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Space) &&
         event->modifiers() == Qt::NoModifier) {
@@ -174,6 +158,11 @@ void VistaGriglia::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
+    // A key that took the keyboard to another row (arrows, pages, Home and End, typing the
+    // start of a text) chooses it; left and right only change the column.
+    const QModelIndex attuale = currentIndex();
+    if (attuale.isValid() && attuale.row() + 1 != griglia_.Row())
+        RigaDellUtente(attuale.row() + 1);
 }
 
 void VistaGriglia::focusInEvent(QFocusEvent* event) {
@@ -251,7 +240,6 @@ int VistaGriglia::ColonnaPerRiga() const {
 }
 
 void VistaGriglia::SeguiRigaCorrente(int riga) {
-    QScopedValueRollback core(seguendoCore_, true);
     QItemSelectionModel* selezione = selectionModel();
     if (riga < 1 || riga - 1 >= modello_->rowCount() || modello_->columnCount() == 0) {
         selezione->clearCurrentIndex();
@@ -261,11 +249,6 @@ void VistaGriglia::SeguiRigaCorrente(int riga) {
     const QModelIndex cella = modello_->index(riga - 1, ColonnaPerRiga());
     selezione->setCurrentIndex(cella,
                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
-void VistaGriglia::Riallinea() {
-    if (griglia_.Redraw())
-        SeguiRigaCorrente(griglia_.Row());
 }
 
 void VistaGriglia::MostraRiga(int riga) {

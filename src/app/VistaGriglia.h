@@ -3,7 +3,9 @@
 // twips, the current row) and hands the user's gestures back to the core: a row chosen by
 // mouse or keyboard (moving onto it, Return or Space on it, or tabbing into the grid on
 // it), a sort by caption, a column moved or resized. The core owns the column
-// order, so after a move the header goes back to showing the model's order.
+// order, so after a move the header goes back to showing the model's order. It owns the
+// current row too: the view only shows it, and after a gesture shows the row the core
+// chose, which may not be the one the user went to.
 
 #include "app/ModelloGriglia.h"
 
@@ -28,11 +30,8 @@ class VistaGriglia : public QTableView {
     void ImpostaEsecutore(Esecutore esecutore) { esegui_ = std::move(esecutore); }
     // Called (through the executor) with the row (1 and up) the user chose.
     void ImpostaClick(std::function<void(int riga)> click) { click_ = std::move(click); }
-    // Shows the core's current row again, in case a user move was not taken by the core.
-    void Riallinea();
 
   protected:
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,12 +57,11 @@ class VistaGriglia : public QTableView {
     Esecutore esegui_;
     std::function<void(int)> click_;
 
-    bool inputUtente_ = false;       // inside a key press or mouse press of the user
-    bool rigaNotificata_ = false;    // that input already reported its row
-    bool seguendoCore_ = false;      // the view moves because the core said so
+    // Qt reports the widths and moves this code makes as if the user had made them: these
+    // keep them from going back to the core as the user's resize or column move.
     bool applicandoColonne_ = false; // widths and hidden flags set by this code
     bool riordinandoIntestazione_ = false;
-    bool trascinandoIntestazione_ = false;
+    bool trascinandoIntestazione_ = false;         // a header drag is under way
     std::map<int, int> ridimensionamentiPendenti_; // column -> pixels, until the drag ends
     int rigaDaMostrare_ = 0;                       // a row the core showed before Qt had it
     int scorrimentoPrimaDelReset_ = 0;

@@ -26,6 +26,7 @@ class ProvaVistaGriglia : public QObject {
     std::unique_ptr<VistaGriglia> v;
     std::unique_ptr<QAbstractItemModelTester> tester;
     std::vector<int> click; // the row of each click call
+    bool prende = true;     // the core takes the row chosen
 
     QStringList Colonna(int col) const {
         QStringList valori;
@@ -45,9 +46,11 @@ class ProvaVistaGriglia : public QObject {
         tester = std::make_unique<QAbstractItemModelTester>(
             v->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         click.clear();
+        prende = true;
         v->ImpostaClick([this](int riga) {
             click.push_back(riga);
-            g->SetRow(riga);
+            if (prende)
+                g->SetRow(riga);
         });
         // A refill as the core makes it: redraw suspended, rows rewritten, redraw resumed.
         const char* const descrizioni[] = {"delta", "alfa", "charlie", "bravo", "echo", "foxtrot"};
@@ -107,6 +110,12 @@ class ProvaVistaGriglia : public QObject {
         QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, Centro(3, cDescr));
         QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, Centro(3, cCdInt)); // again
         QCOMPARE(click, (std::vector<int>{3, 6, 4, 4}));
+        // A choice the core does not take leaves the view on the core's row.
+        prende = false;
+        QTest::keyClick(v.get(), Qt::Key_Up);
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, Centro(0, cDescr));
+        QCOMPARE(click, (std::vector<int>{3, 6, 4, 4, 3, 1}));
+        QCOMPARE(v->currentIndex().row(), 3);
     }
 
     // End from a grid with no row framed goes to the last row, as from any other row.
