@@ -84,6 +84,8 @@ class FormHome1 : public QMainWindow {
     PiattaformaAnnotata annotata_;
     zelvano::StatoHome h_;
 
+    // A real re-entry: the event processing inside a command (progress window, dialogs) can
+    // deliver another user event, which Esegui drops while this is set.
     bool inComando_ = false;
     bool attivazioneInCoda_ = false;
     bool divisioneUtente_ = false; // the user has moved the boundary between the sides
