@@ -109,15 +109,15 @@ int32_t CodiceConACapo(const StatoHome& h) {
 bool AggiornaFileInt(StatoHome& h) {
     if (const int32_t k = CodiceConACapo(h); k != 0) {
         h.pf.Messaggio("Il nuovo codice dell'articolo " + h.ArtInt[k].CdInt +
-                       " contiene un a capo: il file " + Cp1252DaUtf8(h.FileInt) +
+                       " contiene un a capo: il file " + Cp1252DaUtf8(h.File.FileInt) +
                        " non \xE8 stato modificato");
         return false;
     }
     std::vector<std::string> righe;
     std::string originale;
     try {
-        righe = LeggiRighe(h.FileInt);
-        originale = LeggiFileIntero(h.FileInt);
+        righe = LeggiRighe(h.File.FileInt);
+        originale = LeggiFileIntero(h.File.FileInt);
     } catch (const ErroreFile& e) {
         h.pf.Messaggio(e.what());
         return false;
@@ -125,7 +125,7 @@ bool AggiornaFileInt(StatoHome& h) {
     // Codes go to lines by position: a file that changed since it was read would get them
     // in the wrong lines.
     if (righe.size() != static_cast<std::size_t>(h.NumInt) || !RigheAlloroPosto(h, righe)) {
-        h.pf.Messaggio("Il file " + Cp1252DaUtf8(h.FileInt) +
+        h.pf.Messaggio("Il file " + Cp1252DaUtf8(h.File.FileInt) +
                        " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
         return false;
     }
@@ -133,7 +133,7 @@ bool AggiornaFileInt(StatoHome& h) {
     try {
         copia = CopiaEsclusiva(h, originale);
     } catch (const ErroreFile& e) {
-        h.pf.Messaggio(std::string(e.what()) + ". Il file " + Cp1252DaUtf8(h.FileInt) +
+        h.pf.Messaggio(std::string(e.what()) + ". Il file " + Cp1252DaUtf8(h.File.FileInt) +
                        " non \xE8 stato modificato");
         return false;
     }
@@ -148,7 +148,7 @@ bool AggiornaFileInt(StatoHome& h) {
     }
     try {
         // Replaced whole or not at all: the old file stays until the new one is complete.
-        ScriviFileSicuro(h.FileInt, testo, true, h.pf.CartellaDatiUtente());
+        ScriviFileSicuro(h.File.FileInt, testo, true, h.pf.CartellaDatiUtente());
     } catch (const ErroreFile& e) {
         h.pf.Messaggio(std::string(e.what()) + ". Il file non \xE8 stato modificato; una copia " +
                        "\xE8 in " + Cp1252DaUtf8(copia));

@@ -3,7 +3,7 @@
 // read from where the line lies while the file is as the program left it, and from the file
 // as it is now once something else has changed it.
 
-#include "data/StatoHome.h"
+#include "data/FileAperti.h"
 
 #include <cstdint>
 #include <functional>

@@ -103,11 +103,11 @@ IdentitaFile IdentitaDi(const std::string& percorso) {
 
 // Whether another program wrote the output file since this one last read or saved it. A
 // file that is gone is not counted: writing it anew overwrites nobody's work.
-bool ScrittoDaAltri(const StatoHome& h) {
-    if (!h.IdentitaOut.nota)
+bool ScrittoDaAltri(const FileAperti& file) {
+    if (!file.IdentitaOut.nota)
         return false;
-    const IdentitaFile ora = IdentitaDi(h.FileOut);
-    return ora.nota && ora != h.IdentitaOut;
+    const IdentitaFile ora = IdentitaDi(file.FileOut);
+    return ora.nota && ora != file.IdentitaOut;
 }
 
 // Another file for the work, chosen by the user; empty when the user gives up.
@@ -117,7 +117,7 @@ std::string AltroFileOutput(StatoHome& h) {
         if (altro.empty())
             return altro;
         altro = CompletaNomeOutput(altro);
-        if (!StessoFile(altro, h.FileInt) && !StessoFile(altro, h.FileProd))
+        if (!StessoFile(altro, h.File.FileInt) && !StessoFile(altro, h.File.FileProd))
             return altro;
         h.pf.Messaggio("Il file di output non pu\xF2 essere il file Database o il file Orvessa");
     }
@@ -139,9 +139,9 @@ FileOutputLetto LeggiFileOutput(const std::string& percorso) {
 
 EsitoRipristino ApplicaFileOutput(StatoHome& h, const FileOutputLetto& letto) {
     const std::vector<std::string>& righe = letto.righe;
-    h.FileOutVuoto = righe.empty();
-    h.NomeFileOut = NomeSenzaCartella(h.FileOut);
-    h.IdentitaOut = letto.identita;
+    h.File.FileOutVuoto = righe.empty();
+    h.File.NomeFileOut = NomeSenzaCartella(h.File.FileOut);
+    h.File.IdentitaOut = letto.identita;
     EsitoRipristino esito;
 
     std::vector<RigaStato> daApplicare;
@@ -246,13 +246,13 @@ bool StessoFile(const std::string& a, const std::string& b) {
 }
 
 bool SalvaArchivio(StatoHome& h) {
-    if (h.FileOut.empty())
+    if (h.File.FileOut.empty())
         return true;
-    std::string destinazione = h.FileOut;
+    std::string destinazione = h.File.FileOut;
     bool altrove = false;
-    if (ScrittoDaAltri(h)) {
+    if (ScrittoDaAltri(h.File)) {
         switch (h.pf.ChiediSovrascrittura(
-            "Il file " + Cp1252DaUtf8(h.FileOut) +
+            "Il file " + Cp1252DaUtf8(h.File.FileOut) +
             " \xE8 stato cambiato da un altro programma dopo che Zelvano lo ha letto o salvato. "
             "Sovrascriverlo con gli abbinamenti di Zelvano o salvarli in un altro file?")) {
         case EsitoSovrascrittura::Sovrascrivi:
@@ -284,22 +284,22 @@ bool SalvaArchivio(StatoHome& h) {
             return false;
         altrove = true;
     }
-    if (destinazione != h.FileOut) {
+    if (destinazione != h.File.FileOut) {
         // From now on the work is saved there.
-        h.FileOut = destinazione;
-        h.NomeFileOut = NomeSenzaCartella(h.FileOut);
-        h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
+        h.File.FileOut = destinazione;
+        h.File.NomeFileOut = NomeSenzaCartella(h.File.FileOut);
+        h.lblFileprod[4] = Cp1252DaUtf8(h.File.NomeFileOut);
     }
-    h.IdentitaOut = IdentitaDi(h.FileOut);
+    h.File.IdentitaOut = IdentitaDi(h.File.FileOut);
     // The file now holds a line per article: the next opening reads it back, and does not
     // pair anything automatically.
-    h.FileOutVuoto = h.NumInt == 0;
+    h.File.FileOutVuoto = h.NumInt == 0;
     h.DatiModificati = false;
     h.Decisioni.salvatiA = static_cast<int64_t>(h.Decisioni.annullabili.size());
     h.MessaggioStato =
         "Salvati " + Conta(h.NumAssociati, "abbinamento", "abbinamenti") + " e " +
         Conta(h.NumNonAssociabili, "articolo non associabile", "articoli non associabili") +
-        " in " + Cp1252DaUtf8(NomeSenzaCartella(h.FileOut));
+        " in " + Cp1252DaUtf8(NomeSenzaCartella(h.File.FileOut));
     return true;
 }
 

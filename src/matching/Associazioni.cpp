@@ -38,7 +38,7 @@ bool SelezioneProd(StatoHome& h) {
 bool AggiungiCopia(StatoHome& h, int32_t& j) {
     const EsitoCopia esito = DuplicaRiga(h, j);
     if (!esito) {
-        const std::string file = Cp1252DaUtf8(h.NomeFileProd);
+        const std::string file = Cp1252DaUtf8(h.File.NomeFileProd);
         h.pf.Messaggio((esito.tipo == EsitoCopia::RigaMancante
                             ? "La riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " + file
                             : "La riga " + Numero(j) + " del file " + file +

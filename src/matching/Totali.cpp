@@ -9,7 +9,7 @@
 namespace zelvano {
 
 void AggiornaTotAbbinati(StatoHome& h) {
-    h.lblFileint[1] = Cp1252DaUtf8(h.NomeFileInt);
+    h.lblFileint[1] = Cp1252DaUtf8(h.File.NomeFileInt);
     h.lblFileint[4] = Numero(h.NumInt);
     h.lblFileint[6] = Numero(h.NumAssociati);
     h.lblFileint[8] = Numero(h.NumNonAssociabili);
@@ -23,9 +23,9 @@ void RefreshGrideLabel(StatoHome& h) {
     CaricaGrid1(h);
     CercaPrimoDaAbbinare(h);
     h.InAggiornamento = false;
-    h.lblFileprod[1] = Cp1252DaUtf8(h.NomeFileProd);
+    h.lblFileprod[1] = Cp1252DaUtf8(h.File.NomeFileProd);
     h.lblFileprod[2] = Numero(h.NumProd);
-    h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
+    h.lblFileprod[4] = Cp1252DaUtf8(h.File.NomeFileOut);
 }
 
 } // namespace zelvano

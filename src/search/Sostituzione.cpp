@@ -167,7 +167,7 @@ void EseguiSostituzione(StatoHome& h) {
         TornaAllArticolo(h, scelto);
         h.MessaggioStato = (cambiati == 1 ? "Aggiornato " : "Aggiornati ") +
                            Conta(cambiati, "codice", "codici") + " in " +
-                           Cp1252DaUtf8(h.NomeFileInt) + ": " +
+                           Cp1252DaUtf8(h.File.NomeFileInt) + ": " +
                            Conta(esito.associati, "nuovo abbinamento", "nuovi abbinamenti");
         return;
     }

@@ -26,8 +26,8 @@ TEST(Tabelle, CapacityGrowsPast100000AndAShorterLoadKeepsTheRecordsAbove) {
         std::string testo;
         for (int32_t k = 1; k <= n; ++k)
             testo += prefisso + Numero(k) + "\r\n";
-        h.FileInt = b.cartella.Scrivi("articoli.ber", testo);
-        CaricaFileInt(h, LeggiFileInt(h.FileInt, h.DimInt));
+        h.File.FileInt = b.cartella.Scrivi("articoli.ber", testo);
+        CaricaFileInt(h, LeggiFileInt(h.File.FileInt, h.DimInt));
         return Numero(h.NumInt) + " " + Numero(h.DimInt) + " " + h.lblFileint[4];
     };
     EXPECT_EQ(carica(100000, "C"), "100000 100000 100000");

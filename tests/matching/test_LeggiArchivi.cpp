@@ -34,8 +34,9 @@ void Dialoghi(test::FintaPiattaforma& pf, const std::vector<std::string>& rispos
 
 // Everything an opening may change, as text.
 std::string Istantanea(const StatoHome& h) {
-    std::string t = h.FileInt + "|" + h.FileProd + "|" + h.FileOut + "|" + Numero(h.RigaGrd1) +
-                    " " + h.TxtCod + "|vuoto " + Numero(h.FileOutVuoto) + "\n";
+    std::string t = h.File.FileInt + "|" + h.File.FileProd + "|" + h.File.FileOut + "|" +
+                    Numero(h.RigaGrd1) + " " + h.TxtCod + "|vuoto " + Numero(h.File.FileOutVuoto) +
+                    "\n";
     for (const std::string& l : h.lblFileint)
         t += l + "|";
     for (const std::string& l : h.lblFileprod)
@@ -142,8 +143,8 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         b.h.ArtInt[2].Stato = "X";
         b.h.DatiModificati = c.domanda.has_value();
         if (c.salvaInCartella) {
-            b.h.FileOut = cartella;
-            b.h.IdentitaOut = {};
+            b.h.File.FileOut = cartella;
+            b.h.File.IdentitaOut = {};
         }
         const std::string prima = Istantanea(b.h);
 

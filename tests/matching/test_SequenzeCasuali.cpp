@@ -203,7 +203,7 @@ TEST(SequenzeCasuali, CopiesReplacementsSavesAndReopeningsKeepTheWork) {
         pf.attiva = true;
         pf.percorsi = {fileInt, fileProd, fileOut};
         LeggiArchivi(h);
-        ASSERT_EQ(h.FileOut, fileOut);
+        ASSERT_EQ(h.File.FileOut, fileOut);
         ASSERT_EQ(Violazioni(h), "");
         int riaperture = 0;
         for (int passo = 0; passo < 200; ++passo) {
