@@ -67,10 +67,8 @@ struct StatoHome {
     bool InAggiornamento = false;
     bool InCaricamentoCombo = false;
 
-    uint8_t Glabbandona = 0;
     std::string Trova, Sostituisci;
     uint8_t ModoSost = 0;
-    EsitoScelta EsitoMsg = EsitoScelta::Nessuno;
 
     // The grids show the records through these.
     SorgenteGrd1 sorgente1{*this};

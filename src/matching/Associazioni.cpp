@@ -69,10 +69,10 @@ void Associa(StatoHome& h) {
     Decisione decisione(h, "associazione");
     int32_t copiata = 0;
     if (h.ArtProd[j].PCdInt != 0) {
-        h.EsitoMsg = h.pf.MostraFrmMsg();
-        if (h.EsitoMsg == EsitoScelta::Abbandona)
+        const EsitoScelta scelta = h.pf.MostraFrmMsg();
+        if (scelta == EsitoScelta::Abbandona)
             return;
-        if (h.EsitoMsg == EsitoScelta::Aggiungi) {
+        if (scelta == EsitoScelta::Aggiungi) {
             copiata = j;
             if (!AggiungiCopia(h, j))
                 return;

@@ -86,22 +86,19 @@ void TornaAllArticolo(StatoHome& h, int32_t scelto) {
 }
 } // namespace
 
-void ApriRicercaTesto(StatoHome& h) {
+bool ApriRicercaTesto(StatoHome& h) {
     const EsitoRicerca esito = h.pf.MostraRicercaTesto(h.Trova, h.Sostituisci, h.ModoSost);
-    if (!esito.confermata) {
-        // Any way out other than "Esegui" is leaving: a replacement must be confirmed.
-        h.Glabbandona = 1;
-        return;
-    }
+    // Any way out other than "Esegui" is leaving: a replacement must be confirmed.
+    if (!esito.confermata)
+        return false;
     h.Trova = Maiuscolo(esito.trova);
     h.Sostituisci = Maiuscolo(esito.sostituisci);
     h.ModoSost = esito.modo;
+    return true;
 }
 
 void mnuSostituisci_Click(StatoHome& h) {
-    h.Glabbandona = 0;
-    ApriRicercaTesto(h);
-    if (h.Glabbandona == 0)
+    if (ApriRicercaTesto(h))
         EseguiSostituzione(h);
 }
 

@@ -8,7 +8,8 @@ struct StatoHome;
 
 // The menu command: the find-and-replace window, then the replacement.
 void mnuSostituisci_Click(StatoHome& h);
-void ApriRicercaTesto(StatoHome& h);
+// False when the user left the window without "Esegui": the stored values stay as they were.
+bool ApriRicercaTesto(StatoHome& h);
 void EseguiSostituzione(StatoHome& h);
 
 } // namespace zelvano
