@@ -2,6 +2,7 @@
 
 #include "app/BloccoAlt.h"
 #include "app/Cp1252Qt.h"
+#include "app/EtichetteStato.h"
 #include "app/FrmInfo.h"
 #include "app/FrmProposte.h"
 #include "app/Icone.h"
@@ -616,10 +617,12 @@ void FormHome1::MostraErrore(const std::string& testo) {
 void FormHome1::SincronizzaDaStato() {
     if (!TxtCod_)
         return; // still building the window
+    const std::array<std::string, 11> testiInt = TestiEtichetteInt(h_);
     for (std::size_t i = 0; i < lblFileint_.size(); ++i)
-        ImpostaTesto(lblFileint_[i], h_.lblFileint[i]);
+        ImpostaTesto(lblFileint_[i], testiInt[i]);
+    const std::array<std::string, 6> testiProd = TestiEtichetteProd(h_);
     for (std::size_t i = 0; i < lblFileprod_.size(); ++i)
-        ImpostaTesto(lblFileprod_[i], h_.lblFileprod[i]);
+        ImpostaTesto(lblFileprod_[i], testiProd[i]);
     ImpostaTesto(TxtCod_, h_.TxtCod);
     ImpostaTesto(txtDescr_, h_.txtDescr);
 

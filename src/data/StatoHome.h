@@ -6,6 +6,7 @@
 
 #include "data/ArenaTesti.h"
 #include "data/ColonneGriglie.h"
+#include "data/Conteggi.h"
 #include "data/FileAperti.h"
 #include "data/Griglia.h"
 #include "data/Piattaforma.h"
@@ -60,6 +61,8 @@ struct StatoHome {
     // Groups of proposed pairs accepted and samples judged, for the progress report.
     StoriaProposte Proposte;
     int32_t NumAssociati = 0, NumNonAssociabili = 0;
+    // The totals as the status lines show them.
+    Conteggi Totali;
 
     int32_t RigaGrd1 = 0, PCdIntSel = 0, RigaGrd2 = 0, PCdProdSel = 0;
 
@@ -77,8 +80,6 @@ struct StatoHome {
     std::string TxtCod, txtDescr;
     std::vector<std::string> cmBAndOr; // the combo's items
     int cmBAndOrIndice = -1;           // selected item, -1 = none
-    std::array<std::string, 11> lblFileint;
-    std::array<std::string, 6> lblFileprod;
 
     // The lines of each grid layout file (by name) as read once after an opening, or as the
     // program last wrote them: the refills of the grids at every keystroke apply these.

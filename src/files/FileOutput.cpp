@@ -288,7 +288,6 @@ bool SalvaArchivio(StatoHome& h) {
         // From now on the work is saved there.
         h.File.FileOut = destinazione;
         h.File.NomeFileOut = NomeSenzaCartella(h.File.FileOut);
-        h.lblFileprod[4] = Cp1252DaUtf8(h.File.NomeFileOut);
     }
     h.File.IdentitaOut = IdentitaDi(h.File.FileOut);
     // The file now holds a line per article: the next opening reads it back, and does not

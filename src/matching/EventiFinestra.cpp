@@ -34,10 +34,6 @@ void CaricaFormHome(StatoHome& h) {
     ImpostaGrd2(h.Grd2);
     CollegaEventi(h);
 
-    h.lblFileint = {"Input file:",      "", "Articoli",      "Letti:", "", "Associati:", "",
-                    "Non associabili:", "", "Da associare:", ""};
-    h.lblFileprod = {"Ref file:", "", "", "Articoli:", "", "Output File:"};
-
     h.InCaricamentoCombo = true;
     h.cmBAndOr = {"AND", "OR"};
     h.cmBAndOrIndice = 0;

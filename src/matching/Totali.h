@@ -1,5 +1,6 @@
 #pragma once
-// The two status lines: input-side totals, and the full refresh after a table changed.
+// The totals of the two status lines: the input side's recount, and the full refresh after
+// a table changed, which also refills the input grid and chooses the first article to pair.
 
 namespace zelvano {
 

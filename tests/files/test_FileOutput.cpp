@@ -203,7 +203,7 @@ TEST(SalvaArchivio, FailedSaveOffersAnotherFileOnEverySavePath) {
         EXPECT_TRUE(esito);
         EXPECT_FALSE(b.h.DatiModificati);
         EXPECT_EQ(b.h.File.FileOut, b.cartella.Percorso("salvati.txt"));
-        EXPECT_EQ(b.h.lblFileprod[4], "salvati.txt");
+        EXPECT_EQ(b.h.File.NomeFileOut, "salvati.txt");
         EXPECT_EQ(test::LeggiFile(b.h.File.FileOut), atteso);
     }
 }
