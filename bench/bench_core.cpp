@@ -19,6 +19,7 @@
 #include "matching/CaricaGrid1.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "matching/Totali.h"
 #include "search/CaricaGrid2.h"

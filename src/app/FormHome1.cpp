@@ -17,6 +17,7 @@
 #include "matching/Decisioni.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "proposte/Proposte.h"
 #include "search/CaricaGrid2.h"

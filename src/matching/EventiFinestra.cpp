@@ -7,6 +7,7 @@
 #include "matching/Decisioni.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/OrdinamentoUtente.h"
+#include "matching/SalvaArchivio.h"
 #include "search/CaricaGrid2.h"
 
 namespace zelvano {

@@ -12,6 +12,7 @@
 #include "matching/CaricaArchivi.h"
 #include "matching/Decisioni.h"
 #include "matching/RiprendiCopie.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/ScrittureInterrotte.h"
 #include "matching/Totali.h"
 

@@ -1,6 +1,7 @@
 #include "files/FileOutput.h"
 
 #include "data/Testo.h"
+#include "matching/SalvaArchivio.h"
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 

@@ -25,6 +25,7 @@
 
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 

@@ -7,6 +7,7 @@
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
 #include "matching/EventiFinestra.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "proposte/AccettaProposte.h"
 #include "search/CaricaGrid2.h"

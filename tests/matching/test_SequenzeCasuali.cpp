@@ -8,6 +8,7 @@
 #include "matching/Associazioni.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 #include "search/Sostituzione.h"
