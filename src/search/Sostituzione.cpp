@@ -97,6 +97,35 @@ bool ApriRicercaTesto(StatoHome& h) {
     return true;
 }
 
+bool ScriviCodiciNelFile(StatoHome& h) {
+    const EsitoAggiornaFileInt esito = AggiornaFileInt(h);
+    using Tipo = EsitoAggiornaFileInt::Tipo;
+    const std::string file = Cp1252DaUtf8(h.File.FileInt);
+    switch (esito.tipo) {
+    case Tipo::Scritto:
+        return true;
+    case Tipo::CodiceConACapo:
+        h.pf.Messaggio("Il nuovo codice dell'articolo " + h.ArtInt[esito.articolo].CdInt +
+                       " contiene un a capo: il file " + file + " non \xE8 stato modificato");
+        break;
+    case Tipo::Illeggibile:
+        h.pf.Messaggio(esito.errore);
+        break;
+    case Tipo::Cambiato:
+        h.pf.Messaggio("Il file " + file +
+                       " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
+        break;
+    case Tipo::CopiaFallita:
+        h.pf.Messaggio(esito.errore + ". Il file " + file + " non \xE8 stato modificato");
+        break;
+    case Tipo::ScritturaFallita:
+        h.pf.Messaggio(esito.errore + ". Il file non \xE8 stato modificato; una copia \xE8 in " +
+                       Cp1252DaUtf8(esito.copia));
+        break;
+    }
+    return false;
+}
+
 void mnuSostituisci_Click(StatoHome& h) {
     if (ApriRicercaTesto(h))
         EseguiSostituzione(h);
@@ -134,7 +163,7 @@ void EseguiSostituzione(StatoHome& h) {
     bool confermato = h.pf.Domanda(domanda, false) == Risposta::Si;
     // Codes that did not reach the input file are taken back, as after a No.
     if (confermato)
-        confermato = AggiornaFileInt(h);
+        confermato = ScriviCodiciNelFile(h);
 
     const int cCodice = h.grd1.ColIndex("CDPROD");
     for (int r = 1; r < h.grd1.Rows(); ++r) {
