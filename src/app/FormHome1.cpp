@@ -7,6 +7,7 @@
 #include "app/FrmProposte.h"
 #include "app/Icone.h"
 #include "app/ImpostazioniFinestra.h"
+#include "app/MemoriaSuggerimento.h"
 #include "app/PannelloSuggerimenti.h"
 #include "app/PiattaformaQt.h"
 #include "app/VistaGriglia.h"
@@ -475,17 +476,17 @@ QWidget* FormHome1::CreaFrame1() {
     return frame;
 }
 
-VistaGriglia* FormHome1::CreaGriglia(const char* nome, zelvano::Griglia& griglia,
-                                     void (*click)(StatoHome&),
-                                     void (*muove)(StatoHome&, int, int)) {
+VistaGriglia*
+FormHome1::CreaGriglia(const char* nome, zelvano::Griglia& griglia, void (*click)(StatoHome&),
+                       std::optional<std::string> (*muove)(const StatoHome&, int, int)) {
     auto* vista = new VistaGriglia(griglia);
     vista->setObjectName(QString::fromLatin1(nome));
     vista->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
     vista->ImpostaClick([this, click] { click(h_); });
     // The core decides the tooltip from the cell under the pointer, as on a mouse move.
-    vista->Modello()->ImpostaSuggerimento([this, muove, &griglia](int riga, int col) {
-        muove(h_, riga, col);
-        return griglia.ToolTipText();
+    vista->Modello()->ImpostaSuggerimento([this, muove, memoria = MemoriaSuggerimento()](
+                                              int riga, int col) mutable {
+        return memoria.Testo(riga, col, [this, muove](int r, int c) { return muove(h_, r, c); });
     });
     vista->setMinimumHeight(48);
     return vista;

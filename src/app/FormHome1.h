@@ -72,9 +72,9 @@ class FormHome1 : public QMainWindow {
     void CreaBarraStato();
     QWidget* CreaFrame1();
     QWidget* CreaFrame2();
-    VistaGriglia* CreaGriglia(const char* nome, zelvano::Griglia& griglia,
-                              void (*click)(zelvano::StatoHome&),
-                              void (*muove)(zelvano::StatoHome&, int, int));
+    VistaGriglia*
+    CreaGriglia(const char* nome, zelvano::Griglia& griglia, void (*click)(zelvano::StatoHome&),
+                std::optional<std::string> (*muove)(const zelvano::StatoHome&, int, int));
     void PrimaAttivazione();
     void MostraErrore(const std::string& testo);
 

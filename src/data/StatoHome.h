@@ -84,9 +84,6 @@ struct StatoHome {
     // The lines of each grid layout file (by name) as read once after an opening, or as the
     // program last wrote them: the refills of the grids at every keystroke apply these.
     std::map<std::string, std::vector<std::string>> FileLayout;
-
-    // Tooltip memory: the cell the pointer was last seen over, per grid.
-    int tipRiga1 = 0, tipCol1 = 0, tipRiga2 = 0, tipCol2 = 0;
 };
 
 } // namespace zelvano

@@ -296,7 +296,7 @@ class ProvaFormHome1 : public QObject {
         muovi(centro(2));
         QCOMPARE(QToolTip::text(), QStringLiteral("Rondella €"));
         muovi(centro(1)); // I002 has no pair
-        QCOMPARE(w->Stato().grd1.ToolTipText(), std::string());
+        QCOMPARE(v->model()->index(1, g1CdProd2).data(Qt::ToolTipRole).toString(), QString());
         QTRY_VERIFY(!QToolTip::isVisible()); // Qt lets a tooltip fade out
     }
 
