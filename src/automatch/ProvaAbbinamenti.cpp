@@ -33,8 +33,7 @@ class Copie {
                 return 0;
             }
             if (!file_)
-                file_.emplace(h_.File.FileProd, h_.File.PosProd, h_.File.ImprontaProd,
-                              [this] { return h_.pf.CartellaDatiUtente(); });
+                file_.emplace(h_.File, [this] { return h_.pf.CartellaDatiUtente(); });
             const EsitoCopia esito = DuplicaRiga(*file_, h_, j);
             if (esito)
                 return h_.NumProd;
