@@ -38,6 +38,8 @@ void CaricaFileProd(StatoHome& h, TabellaLetta&& t) {
     h.File.ImprontaProd = t.impronta;
     h.CdProdU = std::move(t.codiciU);
     h.DescrU = std::move(t.descrizioniU);
+    // Shown while the rest of the opening runs, with the file's new name.
+    AggiornaTotCatalogo(h);
 }
 
 void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab) {

@@ -15,15 +15,21 @@ void AggiornaTotAbbinati(StatoHome& h) {
     c.daAssociare = int64_t{h.NumInt} - h.NumAssociati - h.NumNonAssociabili;
 }
 
+void AggiornaTotCatalogo(StatoHome& h) {
+    h.Totali.contatiProd = true;
+    h.Totali.articoliProd = h.NumProd;
+}
+
 void RefreshGrideLabel(StatoHome& h) {
+    // Counted first: a message on the way (no article left to pair) shows both status lines
+    // already as they end up.
     AggiornaTotAbbinati(h);
+    AggiornaTotCatalogo(h);
     h.RigaGrd1 = 0;
     h.InAggiornamento = true;
     CaricaGrid1(h);
     CercaPrimoDaAbbinare(h);
     h.InAggiornamento = false;
-    h.Totali.contatiProd = true;
-    h.Totali.articoliProd = h.NumProd;
 }
 
 } // namespace zelvano

@@ -6,6 +6,8 @@ namespace zelvano {
 
 struct StatoHome;
 void AggiornaTotAbbinati(StatoHome& h);
+// The catalogue's count; copies appended by a single command wait for the full refresh.
+void AggiornaTotCatalogo(StatoHome& h);
 void RefreshGrideLabel(StatoHome& h);
 
 } // namespace zelvano
