@@ -19,6 +19,7 @@
 #include "matching/CaricaGrid1.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "matching/Totali.h"
 #include "search/CaricaGrid2.h"
@@ -651,8 +652,8 @@ void BM_SalvaArchivio(benchmark::State& state) {
     Finestra& f = Caricata();
     StatoHome& h = f.h;
     ImpostaCoppie(h);
-    const std::string prima = h.FileOut;
-    h.FileOut = Amb().fileOutSalva;
+    const std::string prima = h.File.FileOut;
+    h.File.FileOut = Amb().fileOutSalva;
     for (auto _ : state) {
         h.DatiModificati = true;
         if (!SalvaArchivio(h)) {
@@ -660,7 +661,7 @@ void BM_SalvaArchivio(benchmark::State& state) {
             break;
         }
     }
-    h.FileOut = prima;
+    h.File.FileOut = prima;
     state.SetItemsProcessed(state.iterations() * h.NumInt);
     state.SetBytesProcessed(state.iterations() *
                             static_cast<int64_t>(std::filesystem::file_size(Amb().fileOutSalva)));
@@ -721,8 +722,8 @@ void BM_LetturaFileOutput(benchmark::State& state) {
     StatoHome& h = f.h;
     ImpostaCoppie(h);
     ScriviTesto(Amb().fileOutPieno, TestoFileOutput(h));
-    const std::string prima = h.FileOut;
-    h.FileOut = Amb().fileOutPieno;
+    const std::string prima = h.File.FileOut;
+    h.File.FileOut = Amb().fileOutPieno;
     const int32_t attesi = h.NumAssociati;
     long faults = 0;
     for (auto _ : state) {
@@ -736,7 +737,7 @@ void BM_LetturaFileOutput(benchmark::State& state) {
         h.NumAssociati = 0;
         faults -= PageFaultMinori();
         state.ResumeTiming();
-        ApplicaFileOutput(h, LeggiFileOutput(h.FileOut));
+        ApplicaFileOutput(h, LeggiFileOutput(h.File.FileOut));
         state.PauseTiming();
         faults += PageFaultMinori();
         state.ResumeTiming();
@@ -749,7 +750,7 @@ void BM_LetturaFileOutput(benchmark::State& state) {
     state.counters["coppie"] = ritrovati;
     if (ritrovati != attesi)
         state.SkipWithError("the pairs read back differ from the ones written");
-    h.FileOut = prima;
+    h.File.FileOut = prima;
     ImpostaCoppie(h);
     state.SetItemsProcessed(state.iterations() * h.NumInt);
     state.SetBytesProcessed(state.iterations() *

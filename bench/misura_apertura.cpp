@@ -16,6 +16,7 @@
 #include "files/FileOutput.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "search/CaricaGrid2.h"
 
 #include <algorithm>

@@ -2,10 +2,12 @@
 
 #include "app/BloccoAlt.h"
 #include "app/Cp1252Qt.h"
+#include "app/EtichetteStato.h"
 #include "app/FrmInfo.h"
 #include "app/FrmProposte.h"
 #include "app/Icone.h"
 #include "app/ImpostazioniFinestra.h"
+#include "app/MemoriaSuggerimento.h"
 #include "app/PannelloSuggerimenti.h"
 #include "app/PiattaformaQt.h"
 #include "app/VistaGriglia.h"
@@ -16,6 +18,7 @@
 #include "matching/Decisioni.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "proposte/Proposte.h"
 #include "search/CaricaGrid2.h"
@@ -473,17 +476,17 @@ QWidget* FormHome1::CreaFrame1() {
     return frame;
 }
 
-VistaGriglia* FormHome1::CreaGriglia(const char* nome, zelvano::Griglia& griglia,
-                                     void (*click)(StatoHome&, int),
-                                     void (*muove)(StatoHome&, int, int)) {
+VistaGriglia*
+FormHome1::CreaGriglia(const char* nome, zelvano::Griglia& griglia, void (*click)(StatoHome&, int),
+                       std::optional<std::string> (*muove)(const StatoHome&, int, int)) {
     auto* vista = new VistaGriglia(griglia);
     vista->setObjectName(QString::fromLatin1(nome));
     vista->ImpostaEsecutore([this](const std::function<void()>& f) { Esegui(f); });
     vista->ImpostaClick([this, click](int riga) { click(h_, riga); });
     // The core decides the tooltip from the cell under the pointer, as on a mouse move.
-    vista->Modello()->ImpostaSuggerimento([this, muove, &griglia](int riga, int col) {
-        muove(h_, riga, col);
-        return griglia.ToolTipText();
+    vista->Modello()->ImpostaSuggerimento([this, muove, memoria = MemoriaSuggerimento()](
+                                              int riga, int col) mutable {
+        return memoria.Testo(riga, col, [this, muove](int r, int c) { return muove(h_, r, c); });
     });
     vista->setMinimumHeight(48);
     return vista;
@@ -616,10 +619,12 @@ void FormHome1::MostraErrore(const std::string& testo) {
 void FormHome1::SincronizzaDaStato() {
     if (!TxtCod_)
         return; // still building the window
+    const std::array<std::string, 11> testiInt = TestiEtichetteInt(h_);
     for (std::size_t i = 0; i < lblFileint_.size(); ++i)
-        ImpostaTesto(lblFileint_[i], h_.lblFileint[i]);
+        ImpostaTesto(lblFileint_[i], testiInt[i]);
+    const std::array<std::string, 6> testiProd = TestiEtichetteProd(h_);
     for (std::size_t i = 0; i < lblFileprod_.size(); ++i)
-        ImpostaTesto(lblFileprod_[i], h_.lblFileprod[i]);
+        ImpostaTesto(lblFileprod_[i], testiProd[i]);
     ImpostaTesto(TxtCod_, h_.TxtCod);
     ImpostaTesto(txtDescr_, h_.txtDescr);
 

@@ -75,7 +75,8 @@ class FormHome1 : public QMainWindow {
     QWidget* CreaFrame2();
     VistaGriglia* CreaGriglia(const char* nome, zelvano::Griglia& griglia,
                               void (*click)(zelvano::StatoHome&, int),
-                              void (*muove)(zelvano::StatoHome&, int, int));
+                              std::optional<std::string> (*muove)(const zelvano::StatoHome&, int,
+                                                                  int));
     void PrimaAttivazione();
     void MostraErrore(const std::string& testo);
 

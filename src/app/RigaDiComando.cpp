@@ -7,6 +7,7 @@
 #include "files/FileOutput.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "proposte/AccettaProposte.h"
 #include "proposte/Campione.h"
 #include "proposte/Proposte.h"

@@ -33,12 +33,11 @@ class Copie {
                 return 0;
             }
             if (!file_)
-                file_.emplace(h_.FileProd, h_.PosProd, h_.ImprontaProd,
-                              [this] { return h_.pf.CartellaDatiUtente(); });
+                file_.emplace(h_.File, [this] { return h_.pf.CartellaDatiUtente(); });
             const EsitoCopia esito = DuplicaRiga(*file_, h_, j);
             if (esito)
                 return h_.NumProd;
-            const std::string file = Cp1252DaUtf8(h_.FileProd);
+            const std::string file = Cp1252DaUtf8(h_.File.FileProd);
             motivo = esito.tipo == EsitoCopia::RigaMancante
                          ? "la riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " + file
                          : "la riga " + Numero(j) + " del file " + file +

@@ -109,9 +109,6 @@ class Griglia {
     int OrdineAttuale() const { return ordineAttuale_; }
     void ShowCell(int riga, int col);
 
-    const std::string& ToolTipText() const { return tooltip_; }
-    void SetToolTipText(std::string testo) { tooltip_ = std::move(testo); }
-
     // The user's own gestures, forwarded by the screen; each ends with its event.
     void OrdinaUtente(int col, int ordine);
     void SpostaColonnaUtente(int da, int a);
@@ -161,7 +158,6 @@ class Griglia {
     int rigaDaMostrare_ = 0;
     bool ridisegno_ = true;
     bool sporca_ = false;
-    std::string tooltip_;
     OsservatoreGriglia* osservatore_ = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "files/AggiornaFileInt.h"
 
-#include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
@@ -106,36 +105,27 @@ int32_t CodiceConACapo(const StatoHome& h) {
 }
 } // namespace
 
-bool AggiornaFileInt(StatoHome& h) {
-    if (const int32_t k = CodiceConACapo(h); k != 0) {
-        h.pf.Messaggio("Il nuovo codice dell'articolo " + h.ArtInt[k].CdInt +
-                       " contiene un a capo: il file " + Cp1252DaUtf8(h.FileInt) +
-                       " non \xE8 stato modificato");
-        return false;
-    }
+EsitoAggiornaFileInt AggiornaFileInt(StatoHome& h) {
+    using Tipo = EsitoAggiornaFileInt::Tipo;
+    if (const int32_t k = CodiceConACapo(h); k != 0)
+        return {Tipo::CodiceConACapo, k, {}, {}};
     std::vector<std::string> righe;
     std::string originale;
     try {
-        righe = LeggiRighe(h.FileInt);
-        originale = LeggiFileIntero(h.FileInt);
+        righe = LeggiRighe(h.File.FileInt);
+        originale = LeggiFileIntero(h.File.FileInt);
     } catch (const ErroreFile& e) {
-        h.pf.Messaggio(e.what());
-        return false;
+        return {Tipo::Illeggibile, 0, e.what(), {}};
     }
     // Codes go to lines by position: a file that changed since it was read would get them
     // in the wrong lines.
-    if (righe.size() != static_cast<std::size_t>(h.NumInt) || !RigheAlloroPosto(h, righe)) {
-        h.pf.Messaggio("Il file " + Cp1252DaUtf8(h.FileInt) +
-                       " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
-        return false;
-    }
+    if (righe.size() != static_cast<std::size_t>(h.NumInt) || !RigheAlloroPosto(h, righe))
+        return {Tipo::Cambiato, 0, {}, {}};
     std::string copia;
     try {
         copia = CopiaEsclusiva(h, originale);
     } catch (const ErroreFile& e) {
-        h.pf.Messaggio(std::string(e.what()) + ". Il file " + Cp1252DaUtf8(h.FileInt) +
-                       " non \xE8 stato modificato");
-        return false;
+        return {Tipo::CopiaFallita, 0, e.what(), {}};
     }
 
     std::string testo;
@@ -148,14 +138,12 @@ bool AggiornaFileInt(StatoHome& h) {
     }
     try {
         // Replaced whole or not at all: the old file stays until the new one is complete.
-        ScriviFileSicuro(h.FileInt, testo, true, h.pf.CartellaDatiUtente());
+        ScriviFileSicuro(h.File.FileInt, testo, true, h.pf.CartellaDatiUtente());
     } catch (const ErroreFile& e) {
-        h.pf.Messaggio(std::string(e.what()) + ". Il file non \xE8 stato modificato; una copia " +
-                       "\xE8 in " + Cp1252DaUtf8(copia));
-        return false;
+        return {Tipo::ScritturaFallita, 0, e.what(), copia};
     }
     ::unlink(copia.c_str());
-    return true;
+    return {};
 }
 
 } // namespace zelvano

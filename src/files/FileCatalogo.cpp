@@ -22,11 +22,10 @@ ImprontaFile ImprontaDi(int fd) {
     return imp;
 }
 
-CopieCatalogo::CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
-                             ImprontaFile& impronta, std::function<std::string()> cartellaRiserva)
-    : percorso_(percorso), posizioni_(posizioni), impronta_(impronta),
+CopieCatalogo::CopieCatalogo(FileAperti& file, std::function<std::string()> cartellaRiserva)
+    : percorso_(file.FileProd), posizioni_(file.PosProd), impronta_(file.ImprontaProd),
       cartellaRiserva_(std::move(cartellaRiserva)) {
-    fd_ = ApriFileNormale(percorso, O_RDWR | O_APPEND, "scrivere");
+    fd_ = ApriFileNormale(percorso_, O_RDWR | O_APPEND, "scrivere");
 }
 
 CopieCatalogo::~CopieCatalogo() {

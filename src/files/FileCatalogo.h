@@ -3,7 +3,7 @@
 // read from where the line lies while the file is as the program left it, and from the file
 // as it is now once something else has changed it.
 
-#include "data/StatoHome.h"
+#include "data/FileAperti.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,11 +21,11 @@ ImprontaFile ImprontaDi(int fd);
 // them (SegnoAccodamento.h), so that an opening after a kill cuts away a half line.
 class CopieCatalogo {
   public:
-    // posizioni and impronta are the program's knowledge of the file, kept up to date here;
-    // cartellaRiserva names the folder for the marker when the file's own takes no file.
-    // Throws ErroreFile when the file cannot be opened for appending.
-    CopieCatalogo(const std::string& percorso, std::vector<PosizioneRiga>& posizioni,
-                  ImprontaFile& impronta, std::function<std::string()> cartellaRiserva);
+    // The catalogue is file.FileProd; where its lines lie and how it looked (PosProd,
+    // ImprontaProd) are kept up to date here. cartellaRiserva names the folder for the
+    // marker when the file's own takes no file. Throws ErroreFile when the file cannot be
+    // opened for appending.
+    CopieCatalogo(FileAperti& file, std::function<std::string()> cartellaRiserva);
     ~CopieCatalogo();
     CopieCatalogo(const CopieCatalogo&) = delete;
     CopieCatalogo& operator=(const CopieCatalogo&) = delete;

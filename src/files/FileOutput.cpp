@@ -95,34 +95,19 @@ IdentitaFile Identita(const struct stat& st) {
     return id;
 }
 
-// The file a path names now; not known when there is none.
+} // namespace
+
 IdentitaFile IdentitaDi(const std::string& percorso) {
     struct stat st {};
     return ::stat(percorso.c_str(), &st) == 0 ? Identita(st) : IdentitaFile{};
 }
 
-// Whether another program wrote the output file since this one last read or saved it. A
-// file that is gone is not counted: writing it anew overwrites nobody's work.
-bool ScrittoDaAltri(const StatoHome& h) {
-    if (!h.IdentitaOut.nota)
+bool ScrittoDaAltri(const FileAperti& file) {
+    if (!file.IdentitaOut.nota)
         return false;
-    const IdentitaFile ora = IdentitaDi(h.FileOut);
-    return ora.nota && ora != h.IdentitaOut;
+    const IdentitaFile ora = IdentitaDi(file.FileOut);
+    return ora.nota && ora != file.IdentitaOut;
 }
-
-// Another file for the work, chosen by the user; empty when the user gives up.
-std::string AltroFileOutput(StatoHome& h) {
-    for (;;) {
-        std::string altro = h.pf.SalvaFile("Salva il file di output Zelvano", "*.txt;");
-        if (altro.empty())
-            return altro;
-        altro = CompletaNomeOutput(altro);
-        if (!StessoFile(altro, h.FileInt) && !StessoFile(altro, h.FileProd))
-            return altro;
-        h.pf.Messaggio("Il file di output non pu\xF2 essere il file Database o il file Orvessa");
-    }
-}
-} // namespace
 
 FileOutputLetto LeggiFileOutput(const std::string& percorso) {
     FileOutputLetto letto;
@@ -139,9 +124,9 @@ FileOutputLetto LeggiFileOutput(const std::string& percorso) {
 
 EsitoRipristino ApplicaFileOutput(StatoHome& h, const FileOutputLetto& letto) {
     const std::vector<std::string>& righe = letto.righe;
-    h.FileOutVuoto = righe.empty();
-    h.NomeFileOut = NomeSenzaCartella(h.FileOut);
-    h.IdentitaOut = letto.identita;
+    h.File.FileOutVuoto = righe.empty();
+    h.File.NomeFileOut = NomeSenzaCartella(h.File.FileOut);
+    h.File.IdentitaOut = letto.identita;
     EsitoRipristino esito;
 
     std::vector<RigaStato> daApplicare;
@@ -245,62 +230,16 @@ bool StessoFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, ec);
 }
 
-bool SalvaArchivio(StatoHome& h) {
-    if (h.FileOut.empty())
-        return true;
-    std::string destinazione = h.FileOut;
-    bool altrove = false;
-    if (ScrittoDaAltri(h)) {
-        switch (h.pf.ChiediSovrascrittura(
-            "Il file " + Cp1252DaUtf8(h.FileOut) +
-            " \xE8 stato cambiato da un altro programma dopo che Zelvano lo ha letto o salvato. "
-            "Sovrascriverlo con gli abbinamenti di Zelvano o salvarli in un altro file?")) {
-        case EsitoSovrascrittura::Sovrascrivi:
-            break;
-        case EsitoSovrascrittura::AltroFile:
-            altrove = true;
-            break;
-        case EsitoSovrascrittura::Annulla:
-            return false;
-        }
+std::optional<ErroreFile> ScriviFileOutput(const StatoHome& h, const std::string& destinazione,
+                                           const std::string& cartellaRiserva) {
+    try {
+        ScriviFileSicuro(destinazione, TestoFileOutput(h), true, cartellaRiserva);
+    } catch (const ErroreFile& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return ErroreFile(TestoErroreFile("scrivere", destinazione, ErroreMemoria));
     }
-    for (;;) {
-        if (altrove) {
-            destinazione = AltroFileOutput(h);
-            if (destinazione.empty())
-                return false;
-        }
-        try {
-            ScriviFileSicuro(destinazione, TestoFileOutput(h), true, h.pf.CartellaDatiUtente());
-            break;
-        } catch (const ErroreFile& e) {
-            h.pf.Messaggio(e.what());
-        } catch (const std::bad_alloc&) {
-            h.pf.Messaggio(TestoErroreFile("scrivere", destinazione, ErroreMemoria));
-        }
-        // The pairs are only in memory: another file must always be possible.
-        if (h.pf.Domanda("Gli abbinamenti non sono stati salvati. Salvarli in un altro file?",
-                         false) != Risposta::Si)
-            return false;
-        altrove = true;
-    }
-    if (destinazione != h.FileOut) {
-        // From now on the work is saved there.
-        h.FileOut = destinazione;
-        h.NomeFileOut = NomeSenzaCartella(h.FileOut);
-        h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
-    }
-    h.IdentitaOut = IdentitaDi(h.FileOut);
-    // The file now holds a line per article: the next opening reads it back, and does not
-    // pair anything automatically.
-    h.FileOutVuoto = h.NumInt == 0;
-    h.DatiModificati = false;
-    h.Decisioni.salvatiA = static_cast<int64_t>(h.Decisioni.annullabili.size());
-    h.MessaggioStato =
-        "Salvati " + Conta(h.NumAssociati, "abbinamento", "abbinamenti") + " e " +
-        Conta(h.NumNonAssociabili, "articolo non associabile", "articoli non associabili") +
-        " in " + Cp1252DaUtf8(NomeSenzaCartella(h.FileOut));
-    return true;
+    return std::nullopt;
 }
 
 } // namespace zelvano

@@ -3,7 +3,9 @@
 // read back at the opening, rewritten in full at every save.
 
 #include "data/StatoHome.h"
+#include "files/ErroreFile.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,18 +30,22 @@ struct EsitoRipristino {
 FileOutputLetto LeggiFileOutput(const std::string& percorso);
 EsitoRipristino ApplicaFileOutput(StatoHome& h, const FileOutputLetto& letto);
 
-// True when saved (or when no output file was chosen). A file another program wrote since
-// the opening or the last save is overwritten only if the user says so. A failure is shown
-// to the user, leaves the old file whole, and is followed by the offer to save to another
-// file, which then becomes the output file; false when the work stays unsaved,
-// DatiModificati as it was.
-bool SalvaArchivio(StatoHome& h);
+// The file a path names now; not known when there is none.
+IdentitaFile IdentitaDi(const std::string& percorso);
+// Whether another program wrote the output file since this one last read or saved it. A
+// file that is gone is not counted: writing it anew overwrites nobody's work.
+bool ScrittoDaAltri(const FileAperti& file);
+// Writes the whole output file at destinazione, replacing it only once the new one is
+// complete (cartellaRiserva as for ScriviFileSicuro): nothing when done, otherwise why not,
+// the old file left whole. Asks nothing and changes nothing in h.
+std::optional<ErroreFile> ScriviFileOutput(const StatoHome& h, const std::string& destinazione,
+                                           const std::string& cartellaRiserva);
 
 // An output file name without .txt or .smb anywhere gets .txt.
 std::string CompletaNomeOutput(std::string nome);
 // Whether two paths name the same existing file.
 bool StessoFile(const std::string& a, const std::string& b);
-// The bytes SalvaArchivio writes.
+// The bytes ScriviFileOutput writes.
 std::string TestoFileOutput(const StatoHome& h);
 
 } // namespace zelvano

@@ -3,8 +3,8 @@
 // table, without touching the live one.
 
 #include "data/ArenaTesti.h"
+#include "data/FileAperti.h"
 #include "data/RecArticolo.h"
-#include "data/StatoHome.h"
 #include "data/Tabelle.h"
 
 #include <cstdint>

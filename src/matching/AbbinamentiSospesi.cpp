@@ -19,7 +19,7 @@ void AvvisaAbbinamentiSospesi(StatoHome& h, const EsitoRipristino& esito) {
     h.pf.Messaggio(
         NumeroConPunti(esito.sospesi) +
         (uno ? " abbinamento salvato in " : " abbinamenti salvati in ") +
-        Cp1252DaUtf8(h.NomeFileOut) +
+        Cp1252DaUtf8(h.File.NomeFileOut) +
         (uno ? " indica un articolo Orvessa non trovato nel catalogo (codice "
              : " indicano articoli Orvessa non trovati nel catalogo (codici ") +
         codici +

@@ -36,7 +36,7 @@ bool SelezioneProd(StatoHome& h) {
 bool AggiungiCopia(StatoHome& h, int32_t& j) {
     const EsitoCopia esito = DuplicaRiga(h, j);
     if (!esito) {
-        const std::string file = Cp1252DaUtf8(h.NomeFileProd);
+        const std::string file = Cp1252DaUtf8(h.File.NomeFileProd);
         h.pf.Messaggio((esito.tipo == EsitoCopia::RigaMancante
                             ? "La riga " + Numero(j) + " non c'\xE8 pi\xF9 nel file " + file
                             : "La riga " + Numero(j) + " del file " + file +
@@ -65,10 +65,10 @@ void Associa(StatoHome& h) {
     Decisione decisione(h, "associazione");
     int32_t copiata = 0;
     if (h.ArtProd[j].PCdInt != 0) {
-        h.EsitoMsg = h.pf.MostraFrmMsg();
-        if (h.EsitoMsg == EsitoScelta::Abbandona)
+        const EsitoScelta scelta = h.pf.MostraFrmMsg();
+        if (scelta == EsitoScelta::Abbandona)
             return;
-        if (h.EsitoMsg == EsitoScelta::Aggiungi) {
+        if (scelta == EsitoScelta::Aggiungi) {
             copiata = j;
             if (!AggiungiCopia(h, j))
                 return;

@@ -26,18 +26,20 @@ void Sostituisci(std::vector<RecArticolo>& tab, ArenaTesti& testi, int32_t& num,
 } // namespace
 
 void CaricaFileInt(StatoHome& h, TabellaLetta&& t) {
-    h.NomeFileInt = NomeSenzaCartella(h.FileInt);
+    h.File.NomeFileInt = NomeSenzaCartella(h.File.FileInt);
     Sostituisci(h.ArtInt, h.TestiInt, h.NumInt, h.DimInt, t);
     AggiornaTotAbbinati(h);
 }
 
 void CaricaFileProd(StatoHome& h, TabellaLetta&& t) {
-    h.NomeFileProd = NomeSenzaCartella(h.FileProd);
+    h.File.NomeFileProd = NomeSenzaCartella(h.File.FileProd);
     Sostituisci(h.ArtProd, h.TestiProd, h.NumProd, h.DimProd, t);
-    h.PosProd = std::move(t.pos);
-    h.ImprontaProd = t.impronta;
+    h.File.PosProd = std::move(t.pos);
+    h.File.ImprontaProd = t.impronta;
     h.CdProdU = std::move(t.codiciU);
     h.DescrU = std::move(t.descrizioniU);
+    // Shown while the rest of the opening runs, with the file's new name.
+    AggiornaTotCatalogo(h);
 }
 
 void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab) {

@@ -102,7 +102,7 @@ std::string DomandaPrimaDiLasciare(const StatoHome& h, const std::string& solita
     // An output file still without a line makes the next opening pair automatically again,
     // whatever was undone here.
     const Registro& reg = h.Decisioni;
-    if (h.FileOutVuoto && !h.FileOut.empty() &&
+    if (h.File.FileOutVuoto && !h.File.FileOut.empty() &&
         !(reg.annullabili.empty() && reg.ripetibili.empty()))
         return "Il file di output \xE8 ancora vuoto: alla prossima apertura le associazioni "
                "automatiche annullate sarebbero rifatte. Salvare?";

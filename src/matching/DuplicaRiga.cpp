@@ -24,8 +24,7 @@ EsitoCopia DuplicaRiga(CopieCatalogo& copie, StatoHome& h, int32_t NumeroRiga) {
 }
 
 EsitoCopia DuplicaRiga(StatoHome& h, int32_t NumeroRiga) {
-    CopieCatalogo copie(h.FileProd, h.PosProd, h.ImprontaProd,
-                        [&h] { return h.pf.CartellaDatiUtente(); });
+    CopieCatalogo copie(h.File, [&h] { return h.pf.CartellaDatiUtente(); });
     const EsitoCopia esito = DuplicaRiga(copie, h, NumeroRiga);
     copie.Chiudi();
     return esito;

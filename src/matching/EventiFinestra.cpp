@@ -7,6 +7,7 @@
 #include "matching/Decisioni.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/OrdinamentoUtente.h"
+#include "matching/SalvaArchivio.h"
 
 namespace zelvano {
 
@@ -32,10 +33,6 @@ void CaricaFormHome(StatoHome& h) {
     LeggiPoscolGrd1(h);
     ImpostaGrd2(h.Grd2);
     CollegaEventi(h);
-
-    h.lblFileint = {"Input file:",      "", "Articoli",      "Letti:", "", "Associati:", "",
-                    "Non associabili:", "", "Da associare:", ""};
-    h.lblFileprod = {"Ref file:", "", "", "Articoli:", "", "Output File:"};
 
     // Filled without a refill: Grd2 stays empty until an article is chosen.
     h.cmBAndOr = {"AND", "OR"};

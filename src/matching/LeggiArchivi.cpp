@@ -12,6 +12,7 @@
 #include "matching/CaricaArchivi.h"
 #include "matching/Decisioni.h"
 #include "matching/RiprendiCopie.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/ScrittureInterrotte.h"
 #include "matching/Totali.h"
 
@@ -137,9 +138,9 @@ void LeggiArchivi(StatoHome& h) {
     ++h.Apertura;
     h.FileLayout.clear(); // the grids' layout files are read again, once
     DimenticaDecisioni(h);
-    h.FileInt = fileInt;
-    h.FileProd = fileProd;
-    h.FileOut = fileOut;
+    h.File.FileInt = fileInt;
+    h.File.FileProd = fileProd;
+    h.File.FileOut = fileOut;
     h.NumAssociati = 0;
     h.NumNonAssociabili = 0;
     // The rows on screen show the old tables' records: they go with them.
@@ -155,9 +156,9 @@ void LeggiArchivi(StatoHome& h) {
     }
     // The catalogue is counted after the automatic run, as its "Articoli:" label is: the
     // copies the run appended to the file are articles of it from now on.
-    const std::string catalogo = Cp1252DaUtf8(h.NomeFileProd);
+    const std::string catalogo = Cp1252DaUtf8(h.File.NomeFileProd);
     std::string fatto;
-    if (h.FileOutVuoto) {
+    if (h.File.FileOutVuoto) {
         const EsitoProva prova = Esegui_provaAbbinamenti(h);
         fatto = Conta(prova.associati, "associato", "associati") + " automaticamente. " +
                 (prova.copie == 0   ? "Nessuna copia aggiunta"
@@ -166,9 +167,9 @@ void LeggiArchivi(StatoHome& h) {
                 " a " + catalogo;
     } else {
         fatto = Conta(h.NumAssociati, "abbinamento ripreso", "abbinamenti ripresi") + " da " +
-                Cp1252DaUtf8(h.NomeFileOut);
+                Cp1252DaUtf8(h.File.NomeFileOut);
     }
-    const std::string esito = "Aperti " + Cp1252DaUtf8(h.NomeFileInt) + " (" +
+    const std::string esito = "Aperti " + Cp1252DaUtf8(h.File.NomeFileInt) + " (" +
                               Conta(h.NumInt, "articolo", "articoli") + ") e " + catalogo + " (" +
                               Conta(h.NumProd, "articolo", "articoli") + "): " + fatto;
     RefreshGrideLabel(h);

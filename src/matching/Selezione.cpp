@@ -96,15 +96,12 @@ void Grd2_Click(StatoHome& h, int riga) {
 namespace {
 // The description of the partner record, for the "Associato a" column; empty anywhere
 // else. The partner is the one the row's record is paired with.
-void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const char* colonna,
-             const std::vector<RecArticolo>& propri, int32_t numPropri, bool input,
-             const std::vector<RecArticolo>& partner, int32_t num) {
-    if (riga == rigaMem && col == colMem)
-        return;
-    rigaMem = riga;
-    colMem = col;
+std::optional<std::string> Tooltip(const Griglia& g, int riga, int col, const char* colonna,
+                                   const std::vector<RecArticolo>& propri, int32_t numPropri,
+                                   bool input, const std::vector<RecArticolo>& partner,
+                                   int32_t num) {
     if (riga < 1 || riga >= g.Rows())
-        return;
+        return std::nullopt;
     std::string testo;
     const int32_t r = g.Record(riga);
     if (col >= 0 && col < g.Cols() && g.ColKey(col) == colonna && r >= 1 && r <= numPropri) {
@@ -113,18 +110,16 @@ void Tooltip(Griglia& g, int& rigaMem, int& colMem, int riga, int col, const cha
         if (k >= 1 && k <= num)
             testo = partner[static_cast<std::size_t>(k)].Descr.str();
     }
-    g.SetToolTipText(std::move(testo));
+    return testo;
 }
 } // namespace
 
-void grd1_MouseMove(StatoHome& h, int riga, int col) {
-    Tooltip(h.grd1, h.tipRiga1, h.tipCol1, riga, col, "CDPROD2", h.ArtInt, h.NumInt, true,
-            h.ArtProd, h.NumProd);
+std::optional<std::string> grd1_MouseMove(const StatoHome& h, int riga, int col) {
+    return Tooltip(h.grd1, riga, col, "CDPROD2", h.ArtInt, h.NumInt, true, h.ArtProd, h.NumProd);
 }
 
-void Grd2_MouseMove(StatoHome& h, int riga, int col) {
-    Tooltip(h.Grd2, h.tipRiga2, h.tipCol2, riga, col, "CDINT", h.ArtProd, h.NumProd, false,
-            h.ArtInt, h.NumInt);
+std::optional<std::string> Grd2_MouseMove(const StatoHome& h, int riga, int col) {
+    return Tooltip(h.Grd2, riga, col, "CDINT", h.ArtProd, h.NumProd, false, h.ArtInt, h.NumInt);
 }
 
 } // namespace zelvano

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+#include <optional>
+#include <string>
+
 namespace zelvano {
 
 struct StatoHome;
@@ -32,7 +35,9 @@ void CercaPrecDaAbbinare(StatoHome& h);
 // choice and keeps the earlier one.
 void grd1_Click(StatoHome& h, int riga);
 void Grd2_Click(StatoHome& h, int riga);
-void grd1_MouseMove(StatoHome& h, int riga, int col);
-void Grd2_MouseMove(StatoHome& h, int riga, int col);
+// The tooltip of the cell under the pointer; nothing over the header or below the rows,
+// where the one shown stays. The window asks again only when the pointer changes cell.
+std::optional<std::string> grd1_MouseMove(const StatoHome& h, int riga, int col);
+std::optional<std::string> Grd2_MouseMove(const StatoHome& h, int riga, int col);
 
 } // namespace zelvano

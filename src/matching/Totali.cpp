@@ -1,30 +1,34 @@
 #include "matching/Totali.h"
 
-#include "data/Cp1252.h"
 #include "data/StatoHome.h"
-#include "data/Testo.h"
 #include "matching/CaricaGrid1.h"
 #include "matching/Selezione.h"
 
 namespace zelvano {
 
 void AggiornaTotAbbinati(StatoHome& h) {
-    h.lblFileint[1] = Cp1252DaUtf8(h.NomeFileInt);
-    h.lblFileint[4] = Numero(h.NumInt);
-    h.lblFileint[6] = Numero(h.NumAssociati);
-    h.lblFileint[8] = Numero(h.NumNonAssociabili);
-    h.lblFileint[10] = Numero(int64_t{h.NumInt} - h.NumAssociati - h.NumNonAssociabili);
+    Conteggi& c = h.Totali;
+    c.contatiInt = true;
+    c.letti = h.NumInt;
+    c.associati = h.NumAssociati;
+    c.nonAssociabili = h.NumNonAssociabili;
+    c.daAssociare = int64_t{h.NumInt} - h.NumAssociati - h.NumNonAssociabili;
+}
+
+void AggiornaTotCatalogo(StatoHome& h) {
+    h.Totali.contatiProd = true;
+    h.Totali.articoliProd = h.NumProd;
 }
 
 void RefreshGrideLabel(StatoHome& h) {
+    // Counted first: a message on the way (no article left to pair) shows both status lines
+    // already as they end up.
     AggiornaTotAbbinati(h);
+    AggiornaTotCatalogo(h);
     // The search for the first article to pair starts from the top.
     h.PCdIntSel = 0;
     CaricaGrid1(h);
     CercaPrimoDaAbbinare(h);
-    h.lblFileprod[1] = Cp1252DaUtf8(h.NomeFileProd);
-    h.lblFileprod[2] = Numero(h.NumProd);
-    h.lblFileprod[4] = Cp1252DaUtf8(h.NomeFileOut);
 }
 
 } // namespace zelvano

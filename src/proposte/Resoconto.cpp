@@ -49,7 +49,7 @@ std::string Resoconto(const StatoHome& h) {
         }
     }
 
-    std::string t = "Avanzamento di " + Cp1252DaUtf8(h.NomeFileInt) + ": " +
+    std::string t = "Avanzamento di " + Cp1252DaUtf8(h.File.NomeFileInt) + ": " +
                     NumeroConPunti(h.NumInt) + " articoli\n";
     t += Riga("Associati automaticamente", automatici);
     t += Riga("Associati da proposte", proposti);

@@ -83,22 +83,48 @@ void TornaAllArticolo(StatoHome& h, int32_t scelto) {
 }
 } // namespace
 
-void ApriRicercaTesto(StatoHome& h) {
+bool ApriRicercaTesto(StatoHome& h) {
     const EsitoRicerca esito = h.pf.MostraRicercaTesto(h.Trova, h.Sostituisci, h.ModoSost);
-    if (!esito.confermata) {
-        // Any way out other than "Esegui" is leaving: a replacement must be confirmed.
-        h.Glabbandona = 1;
-        return;
-    }
+    // Any way out other than "Esegui" is leaving: a replacement must be confirmed.
+    if (!esito.confermata)
+        return false;
     h.Trova = Maiuscolo(esito.trova);
     h.Sostituisci = Maiuscolo(esito.sostituisci);
     h.ModoSost = esito.modo;
+    return true;
+}
+
+bool ScriviCodiciNelFile(StatoHome& h) {
+    const EsitoAggiornaFileInt esito = AggiornaFileInt(h);
+    using Tipo = EsitoAggiornaFileInt::Tipo;
+    const std::string file = Cp1252DaUtf8(h.File.FileInt);
+    switch (esito.tipo) {
+    case Tipo::Scritto:
+        return true;
+    case Tipo::CodiceConACapo:
+        h.pf.Messaggio("Il nuovo codice dell'articolo " + h.ArtInt[esito.articolo].CdInt +
+                       " contiene un a capo: il file " + file + " non \xE8 stato modificato");
+        break;
+    case Tipo::Illeggibile:
+        h.pf.Messaggio(esito.errore);
+        break;
+    case Tipo::Cambiato:
+        h.pf.Messaggio("Il file " + file +
+                       " \xE8 cambiato dopo l'apertura: i codici non sono stati scritti");
+        break;
+    case Tipo::CopiaFallita:
+        h.pf.Messaggio(esito.errore + ". Il file " + file + " non \xE8 stato modificato");
+        break;
+    case Tipo::ScritturaFallita:
+        h.pf.Messaggio(esito.errore + ". Il file non \xE8 stato modificato; una copia \xE8 in " +
+                       Cp1252DaUtf8(esito.copia));
+        break;
+    }
+    return false;
 }
 
 void mnuSostituisci_Click(StatoHome& h) {
-    h.Glabbandona = 0;
-    ApriRicercaTesto(h);
-    if (h.Glabbandona == 0)
+    if (ApriRicercaTesto(h))
         EseguiSostituzione(h);
 }
 
@@ -134,7 +160,7 @@ void EseguiSostituzione(StatoHome& h) {
     bool confermato = h.pf.Domanda(domanda, false) == Risposta::Si;
     // Codes that did not reach the input file are taken back, as after a No.
     if (confermato)
-        confermato = AggiornaFileInt(h);
+        confermato = ScriviCodiciNelFile(h);
 
     const int cCodice = h.grd1.ColIndex("CDPROD");
     for (int r = 1; r < h.grd1.Rows(); ++r) {
@@ -164,7 +190,7 @@ void EseguiSostituzione(StatoHome& h) {
         TornaAllArticolo(h, scelto);
         h.MessaggioStato = (cambiati == 1 ? "Aggiornato " : "Aggiornati ") +
                            Conta(cambiati, "codice", "codici") + " in " +
-                           Cp1252DaUtf8(h.NomeFileInt) + ": " +
+                           Cp1252DaUtf8(h.File.NomeFileInt) + ": " +
                            Conta(esito.associati, "nuovo abbinamento", "nuovi abbinamenti");
         return;
     }

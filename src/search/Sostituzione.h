@@ -8,7 +8,11 @@ struct StatoHome;
 
 // The menu command: the find-and-replace window, then the replacement.
 void mnuSostituisci_Click(StatoHome& h);
-void ApriRicercaTesto(StatoHome& h);
+// False when the user left the window without "Esegui": the stored values stay as they were.
+bool ApriRicercaTesto(StatoHome& h);
 void EseguiSostituzione(StatoHome& h);
+// The replaced codes written into the input file; false when it was left as it was, and
+// the user has been told why.
+bool ScriviCodiciNelFile(StatoHome& h);
 
 } // namespace zelvano

@@ -26,9 +26,9 @@ TEST(Tabelle, CapacityGrowsPast100000AndAShorterLoadKeepsTheRecordsAbove) {
         std::string testo;
         for (int32_t k = 1; k <= n; ++k)
             testo += prefisso + Numero(k) + "\r\n";
-        h.FileInt = b.cartella.Scrivi("articoli.ber", testo);
-        CaricaFileInt(h, LeggiFileInt(h.FileInt, h.DimInt));
-        return Numero(h.NumInt) + " " + Numero(h.DimInt) + " " + h.lblFileint[4];
+        h.File.FileInt = b.cartella.Scrivi("articoli.ber", testo);
+        CaricaFileInt(h, LeggiFileInt(h.File.FileInt, h.DimInt));
+        return Numero(h.NumInt) + " " + Numero(h.DimInt) + " " + Numero(h.Totali.letti);
     };
     EXPECT_EQ(carica(100000, "C"), "100000 100000 100000");
     EXPECT_EQ(carica(100001, "D"), "100001 110000 100001");

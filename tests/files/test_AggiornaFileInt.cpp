@@ -1,5 +1,6 @@
 #include "files/AggiornaFileInt.h"
 
+#include "search/Sostituzione.h"
 #include "support/Banco.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST(AggiornaFileInt, WritesCodesIntoColumns83To112Only) {
         atteso += casi[k - 1].attesa + "\r\n";
     }
     b.cartella.Scrivi("articoli.ber", prima);
-    EXPECT_TRUE(AggiornaFileInt(b.h));
+    EXPECT_EQ(AggiornaFileInt(b.h).tipo, EsitoAggiornaFileInt::Tipo::Scritto);
     EXPECT_EQ(test::LeggiFile(b.fileInt), atteso);
     EXPECT_FALSE(fs::exists(b.cartella.Percorso("tmp.txt")));
 }
@@ -74,7 +75,7 @@ TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
         if (c.contenuto)
             b.cartella.Scrivi("articoli.ber", *c.contenuto);
         b.pf.AspettaMessaggio(c.messaggio);
-        EXPECT_FALSE(AggiornaFileInt(b.h));
+        EXPECT_FALSE(ScriviCodiciNelFile(b.h));
         b.pf.VerificaFine();
         EXPECT_EQ(test::LeggiFile(b.fileInt), c.contenuto.value_or(""));
         EXPECT_EQ(fs::exists(b.fileInt), c.contenuto.has_value());
@@ -86,7 +87,6 @@ TEST(AggiornaFileInt, RefusesWhenTheFileNoLongerMatchesTheTable) {
 } // namespace zelvano
 
 #include "files/CopiaDiRipristino.h"
-#include "search/Sostituzione.h"
 #include "support/GuastoScrittura.h"
 
 #include <csignal>
@@ -156,7 +156,7 @@ TEST(AggiornaFileInt, CopyIsCreatedExclusivelyInAFolderOfTheUser) {
                                    ": disco pieno. Il file non \xE8 stato modificato; una copia "
                                    "\xE8 in ";
         b.pf.AspettaMessaggioInizio(atteso);
-        EXPECT_FALSE(AggiornaFileInt(b.h));
+        EXPECT_FALSE(ScriviCodiciNelFile(b.h));
         TogliGuastoScrittura();
         ASSERT_EQ(b.pf.messaggi.size(), 1u);
         const std::string copia = b.pf.messaggi[0].substr(atteso.size());
@@ -176,7 +176,7 @@ TEST(AggiornaFileInt, CopyIsCreatedExclusivelyInAFolderOfTheUser) {
 
         // Once the rewrite succeeds its own copy goes, and nothing else.
         fs::remove(copia);
-        EXPECT_TRUE(AggiornaFileInt(b.h));
+        EXPECT_TRUE(ScriviCodiciNelFile(b.h));
         EXPECT_EQ(test::LeggiFile(b.fileInt).substr(82, 5), "NUOVO");
         EXPECT_EQ(test::LeggiFile(vittima), "da non toccare");
         EXPECT_EQ(Nomi(b.pf.cartellaDati), std::set<std::string>{});
@@ -207,7 +207,7 @@ TEST(AggiornaFileInt, KilledPartWayLeavesNoPartialCopyNorAMixedFile) {
         ASSERT_GE(figlio, 0);
         if (figlio == 0) {
             ImpostaMorteScrittura(morteA);
-            ::_exit(AggiornaFileInt(b.h) ? 0 : 1);
+            ::_exit(AggiornaFileInt(b.h).tipo == EsitoAggiornaFileInt::Tipo::Scritto ? 0 : 1);
         }
         int stato = 0;
         ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
@@ -231,7 +231,7 @@ TEST(AggiornaFileInt, KilledPartWayLeavesNoPartialCopyNorAMixedFile) {
             std::ofstream(b.fileInt, std::ios::binary) << vecchio; // the same file, both links
         }
     }
-    EXPECT_TRUE(AggiornaFileInt(b.h));
+    EXPECT_EQ(AggiornaFileInt(b.h).tipo, EsitoAggiornaFileInt::Tipo::Scritto);
     EXPECT_EQ(Nomi(b.cartella.Radice().string()),
               (std::set<std::string>{"abbinamenti.txt", "articoli.ber", "catalogo.orv",
                                      "collegamento.ber"}));

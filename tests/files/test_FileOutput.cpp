@@ -2,6 +2,7 @@
 
 #include "data/Testo.h"
 #include "matching/Selezione.h"
+#include "matching/SalvaArchivio.h"
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 
@@ -59,7 +60,7 @@ TEST(SalvaArchivio, OutputFileReadsBackToEveryPairAndIsWrittenTheSame) {
     EXPECT_EQ(test::LeggiFile(b.fileOut), letto);
     EXPECT_EQ(b.h.MessaggioStato,
               "Salvati 4 abbinamenti e 2 articoli non associabili in abbinamenti.txt");
-    b.h.FileOut.clear();
+    b.h.File.FileOut.clear();
     b.h.DatiModificati = true;
     EXPECT_TRUE(SalvaArchivio(b.h)) << "no output file chosen: nothing to save";
 }
@@ -165,13 +166,13 @@ TEST(SalvaArchivio, FailedSaveOffersAnotherFileOnEverySavePath) {
         SCOPED_TRACE(via);
         test::Banco b({"C1", "C2"}, {RigaProd("K1", "AB1", "")});
         std::filesystem::create_directory(b.cartella.Percorso("sparita"));
-        b.h.FileOut = b.cartella.Percorso("sparita/abbinamenti.txt");
+        b.h.File.FileOut = b.cartella.Percorso("sparita/abbinamenti.txt");
         std::filesystem::remove(b.cartella.Percorso("sparita"));
         b.h.ArtInt[2].Stato = "X";
         b.h.DatiModificati = true;
         const std::string atteso = TestoFileOutput(b.h);
         const std::string fallito =
-            "Impossibile scrivere il file " + b.h.FileOut + ": file non trovato";
+            "Impossibile scrivere il file " + b.h.File.FileOut + ": file non trovato";
         if (via == Chiusura)
             b.pf.AspettaDomanda("Dati modificati, salvare?", Risposta::Si);
         if (via == Apertura)
@@ -203,9 +204,9 @@ TEST(SalvaArchivio, FailedSaveOffersAnotherFileOnEverySavePath) {
         b.pf.VerificaFine();
         EXPECT_TRUE(esito);
         EXPECT_FALSE(b.h.DatiModificati);
-        EXPECT_EQ(b.h.FileOut, b.cartella.Percorso("salvati.txt"));
-        EXPECT_EQ(b.h.lblFileprod[4], "salvati.txt");
-        EXPECT_EQ(test::LeggiFile(b.h.FileOut), atteso);
+        EXPECT_EQ(b.h.File.FileOut, b.cartella.Percorso("salvati.txt"));
+        EXPECT_EQ(b.h.File.NomeFileOut, "salvati.txt");
+        EXPECT_EQ(test::LeggiFile(b.h.File.FileOut), atteso);
     }
 }
 
@@ -285,7 +286,7 @@ TEST(SalvaArchivio, SaveAsksBeforeOverwritingAFileAnotherProgramWrote) {
     b.pf.AspettaSovrascrittura(Sovrascrittura(b.fileOut), EsitoSovrascrittura::AltroFile)
         .AspettaSalvaFile("Salva il file di output Zelvano", altrove);
     ASSERT_TRUE(SalvaArchivio(b.h));
-    EXPECT_EQ(b.h.FileOut, altrove);
+    EXPECT_EQ(b.h.File.FileOut, altrove);
     EXPECT_EQ(test::LeggiFile(altrove), nostro);
     EXPECT_EQ(test::LeggiFile(b.fileOut), altrui);
 

@@ -133,6 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         righe2 += std::to_string(h.Grd2.Record(r)) + "\n";
     Uguali(righe2, attese2, "Grd2 shows the catalogue records whose code holds the code box");
     Verifica(h.Grd2.Row() == 0 && h.PCdProdSel == 0, "no catalogue article of an unpaired one");
-    Uguali(h.lblFileprod[2], std::to_string(h.NumProd), "the catalogue count shown");
+    Uguali(std::to_string(h.Totali.articoliProd), std::to_string(h.NumProd),
+           "the catalogue count shown");
     return 0;
 }

@@ -25,6 +25,7 @@
 
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 
@@ -79,12 +80,10 @@ void Salva(BancoFuzz& b) {
 // The pointer over a cell: the "Associato a" column of a paired row tells the partner's
 // description, every other cell nothing; over the header or outside it stays as it was.
 void Suggerimento(StatoHome& h, bool input, int riga, int col) {
-    Griglia& g = input ? h.grd1 : h.Grd2;
-    const int& rigaPrima = input ? h.tipRiga1 : h.tipRiga2;
-    const int& colPrima = input ? h.tipCol1 : h.tipCol2;
-    std::string atteso = g.ToolTipText();
-    if ((riga != rigaPrima || col != colPrima) && riga >= 1 && riga < g.Rows()) {
-        atteso.clear();
+    const Griglia& g = input ? h.grd1 : h.Grd2;
+    std::optional<std::string> atteso;
+    if (riga >= 1 && riga < g.Rows()) {
+        atteso.emplace();
         const int32_t k = g.Record(riga);
         if (col >= 0 && col < g.Cols() && g.ColKey(col) == (input ? "CDPROD2" : "CDINT")) {
             const int32_t partner = input ? h.ArtInt[k].PCdProd : h.ArtProd[k].PCdInt;
@@ -92,8 +91,10 @@ void Suggerimento(StatoHome& h, bool input, int riga, int col) {
                 atteso = (input ? h.ArtProd[partner] : h.ArtInt[partner]).Descr.str();
         }
     }
-    input ? grd1_MouseMove(h, riga, col) : Grd2_MouseMove(h, riga, col);
-    Uguali(g.ToolTipText(), atteso, "the tooltip over a grid cell");
+    const std::optional<std::string> testo =
+        input ? grd1_MouseMove(h, riga, col) : Grd2_MouseMove(h, riga, col);
+    Uguali(testo.value_or("(as it was)"), atteso.value_or("(as it was)"),
+           "the tooltip over a grid cell");
 }
 
 // Pairs and states read back from these output bytes onto the tables as they were loaded:

@@ -104,8 +104,8 @@ TEST_F(Associazioni, FurtherPairCopiesTheCatalogueLine) {
     EXPECT_EQ(b.h.Grd2.Row(), righePrima); // the copy is the row the user sees chosen
     EXPECT_EQ(b.h.PCdProdSel, 5);
     EXPECT_EQ(b.Celle2(5), "2|A|I2");
-    EXPECT_EQ(Legami(1, 1), "1|1");     // the original keeps its pair
-    EXPECT_EQ(b.h.lblFileprod[2], "4"); // written by the full refresh only
+    EXPECT_EQ(Legami(1, 1), "1|1");        // the original keeps its pair
+    EXPECT_EQ(b.h.Totali.articoliProd, 4); // counted by the full refresh only
     EXPECT_EQ(b.Totali(), "2|1|0");
 }
 

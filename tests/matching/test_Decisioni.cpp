@@ -7,6 +7,7 @@
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
 #include "matching/EventiFinestra.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "proposte/AccettaProposte.h"
 #include "search/CaricaGrid2.h"
@@ -31,8 +32,8 @@ std::string Foto(const StatoHome& h, int32_t n) {
     for (int32_t j = 1; j <= n; ++j)
         t += " " + h.ArtProd[j].Stato + Numero(h.ArtProd[j].PCdInt) + h.ArtProd[j].CdInt;
     t += std::string(" | modificati ") + (h.DatiModificati ? "si" : "no") + "\n";
-    for (const std::string& l : h.lblFileint)
-        t += l + "|";
+    t += Numero(h.Totali.associati) + "|" + Numero(h.Totali.nonAssociabili) + "|" +
+         Numero(h.Totali.daAssociare) + "|";
     for (const Griglia* g : {&h.grd1, &h.Grd2}) {
         for (int r = 1; r < g->Rows(); ++r) {
             if (g == &h.Grd2 && g->Record(r) > n)

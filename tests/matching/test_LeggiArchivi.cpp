@@ -35,12 +35,14 @@ void Dialoghi(test::FintaPiattaforma& pf, const std::vector<std::string>& rispos
 
 // Everything an opening may change, as text.
 std::string Istantanea(const StatoHome& h) {
-    std::string t = h.FileInt + "|" + h.FileProd + "|" + h.FileOut + "|" + Numero(RigaGrd1(h)) +
-                    " " + h.TxtCod + "|vuoto " + Numero(h.FileOutVuoto) + "\n";
-    for (const std::string& l : h.lblFileint)
-        t += l + "|";
-    for (const std::string& l : h.lblFileprod)
-        t += l + "|";
+    std::string t = h.File.FileInt + "|" + h.File.FileProd + "|" + h.File.FileOut + "|" +
+                    Numero(RigaGrd1(h)) + " " + h.TxtCod + "|vuoto " + Numero(h.File.FileOutVuoto) +
+                    "\n";
+    const Conteggi& c = h.Totali;
+    t += h.File.NomeFileInt + "|" + h.File.NomeFileProd + "|" + h.File.NomeFileOut + "|" +
+         Numero(c.contatiInt) + Numero(c.contatiProd) + " " + Numero(c.letti) + " " +
+         Numero(c.associati) + " " + Numero(c.nonAssociabili) + " " + Numero(c.daAssociare) + " " +
+         Numero(c.articoliProd) + "|";
     for (int r = 0; r < h.grd1.Rows(); ++r)
         t += "\n" + h.grd1.Testo(r, "CDINT") + "|" + h.grd1.Testo(r, "CDPROD2");
     for (int32_t i = 1; i <= h.NumInt; ++i)
@@ -75,10 +77,8 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
         const bool vuoto = contenuto == nullptr || *contenuto == '\0';
         EXPECT_EQ(Istantanea(b.h),
                   b.fileInt + "|" + b.fileProd + "|" + out + "|1 P1|vuoto " + (vuoto ? "1" : "0") +
-                      "\nInput file:|articoli.ber|Articoli|Letti:|3|Associati:|0|"
-                      "Non associabili:|0|Da associare:|3|Ref file:|catalogo.orv|4|Articoli:|" +
-                      nome +
-                      "|Output File:|\nCodice Interno|Associato a\nC1|\nC2|\nC3|\nC1|\nC2|\nC3|"
+                      "\narticoli.ber|catalogo.orv|" + nome +
+                      "|11 3 0 0 3 4|\nCodice Interno|Associato a\nC1|\nC2|\nC3|\nC1|\nC2|\nC3|"
                       "\nK1\nK2\nK3\nK4");
         EXPECT_EQ(test::LeggiFile(out), contenuto != nullptr ? contenuto : "");
         EXPECT_EQ(b.h.MessaggioStato,
@@ -95,7 +95,7 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
     EXPECT_EQ(copie.h.MessaggioStato, "Aperti articoli.ber (3 articoli) e catalogo.orv (2 "
                                       "articoli): 2 associati automaticamente. Aggiunta 1 copia "
                                       "a catalogo.orv");
-    EXPECT_EQ(copie.h.lblFileprod[2], "2");
+    EXPECT_EQ(copie.h.Totali.articoliProd, 2);
 }
 
 const std::string AltroFile = "Gli abbinamenti non sono stati salvati. Salvarli in un altro file?";
@@ -143,8 +143,8 @@ TEST(LeggiArchivi, InterruptedOpeningLeavesEverythingAsItWas) {
         b.h.ArtInt[2].Stato = "X";
         b.h.DatiModificati = c.domanda.has_value();
         if (c.salvaInCartella) {
-            b.h.FileOut = cartella;
-            b.h.IdentitaOut = {};
+            b.h.File.FileOut = cartella;
+            b.h.File.IdentitaOut = {};
         }
         const std::string prima = Istantanea(b.h);
 
@@ -187,8 +187,8 @@ TEST(LeggiArchivi, OpensFilesLikeTheExamples) {
              {altra.Scrivi("articoli.ber", test::Unisci(righeInt)),
               altra.Scrivi("catalogo.orv", test::Unisci(righeProd)), b.cartella.Percorso("out")});
     LeggiArchivi(b.h);
-    EXPECT_EQ(b.h.lblFileint[4] + " " + b.h.lblFileprod[2] + " " + b.h.ArtInt[1].CdInt + " " +
-                  Numero(RigaGrd1(b.h)),
+    EXPECT_EQ(Numero(b.h.Totali.letti) + " " + Numero(b.h.Totali.articoliProd) + " " +
+                  b.h.ArtInt[1].CdInt + " " + Numero(RigaGrd1(b.h)),
               "12 16 C0001 3");
 }
 

@@ -100,8 +100,7 @@ TEST(RiprendiCopie, KilledWhileCopyingLeavesNoHalfLineToTheNextOpening) {
                 if (prova % 3 == 0)
                     for (int32_t k = 0;; ++k)
                         DuplicaRiga(b.h, 1 + k % 3);
-                CopieCatalogo copie(b.h.FileProd, b.h.PosProd, b.h.ImprontaProd,
-                                    [&b] { return b.pf.CartellaDatiUtente(); });
+                CopieCatalogo copie(b.h.File, [&b] { return b.pf.CartellaDatiUtente(); });
                 for (int32_t k = 0;; ++k)
                     DuplicaRiga(copie, b.h, 1 + k % 3);
             },

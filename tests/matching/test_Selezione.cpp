@@ -96,19 +96,14 @@ TEST_F(Selezione, ClickOnHeaderOrEmptyGridKeepsChoice) {
 
 TEST_F(Selezione, TooltipsShowThePartnerDescription) {
     const int colAssoc1 = b.h.grd1.ColIndex("CDPROD2");
-    grd1_MouseMove(b.h, 2, colAssoc1);
-    EXPECT_EQ(b.h.grd1.ToolTipText(), "CATALOGO DUE");
-    grd1_MouseMove(b.h, 3, colAssoc1); // marked: "0" in its index cell
-    EXPECT_EQ(b.h.grd1.ToolTipText(), "");
-    grd1_MouseMove(b.h, 2, b.h.grd1.ColIndex("DESCR"));
-    EXPECT_EQ(b.h.grd1.ToolTipText(), "");
-    grd1_MouseMove(b.h, 0, colAssoc1); // header: left as it was
-    EXPECT_EQ(b.h.grd1.ToolTipText(), "");
+    EXPECT_EQ(grd1_MouseMove(b.h, 2, colAssoc1), "CATALOGO DUE");
+    EXPECT_EQ(grd1_MouseMove(b.h, 3, colAssoc1), ""); // marked: "0" in its index cell
+    EXPECT_EQ(grd1_MouseMove(b.h, 2, b.h.grd1.ColIndex("DESCR")), "");
+    EXPECT_EQ(grd1_MouseMove(b.h, 0, colAssoc1), std::nullopt); // header: left as it was
 
     b.h.TxtCod = "K";
     CaricaGrid2(b.h);
-    Grd2_MouseMove(b.h, 2, b.h.Grd2.ColIndex("CDINT"));
-    EXPECT_EQ(b.h.Grd2.ToolTipText(), "QUATTRO");
+    EXPECT_EQ(Grd2_MouseMove(b.h, 2, b.h.Grd2.ColIndex("CDINT")), "QUATTRO");
 }
 
 TEST(SelezioneOrdinata, SavedSortOfGrd1KeepsTheChosenArticle) {

@@ -8,6 +8,7 @@
 #include "matching/Associazioni.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
+#include "matching/SalvaArchivio.h"
 #include "matching/Selezione.h"
 #include "search/CaricaGrid2.h"
 #include "search/Sostituzione.h"
@@ -201,7 +202,7 @@ TEST(SequenzeCasuali, CopiesReplacementsSavesAndReopeningsKeepTheWork) {
         pf.attiva = true;
         pf.percorsi = {fileInt, fileProd, fileOut};
         LeggiArchivi(h);
-        ASSERT_EQ(h.FileOut, fileOut);
+        ASSERT_EQ(h.File.FileOut, fileOut);
         ASSERT_EQ(Violazioni(h), "");
         int riaperture = 0;
         for (int passo = 0; passo < 200; ++passo) {

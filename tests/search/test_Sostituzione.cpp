@@ -78,8 +78,7 @@ TEST(Sostituzione, PairedArticlesAndLeavingTheWindowChangeNothing) {
     Banco b({RigaInt("I1", "UNO", "", "K1"), RigaInt("I2", "DUE", "", "K1")},
             {RigaProd("K1", "001", "")}, RigaOut("K1", "I1", 'A'));
     b.pf.AspettaRicerca({false, "K", "Z", 0});
-    mnuSostituisci_Click(b.h);
-    EXPECT_EQ(b.h.Glabbandona, 1);
+    EXPECT_FALSE(ApriRicercaTesto(b.h));
     EXPECT_EQ(b.h.Trova, "");
 
     b.pf.AspettaRicerca(Esegui("k", "z", 0))

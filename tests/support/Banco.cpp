@@ -1,5 +1,6 @@
 #include "Banco.h"
 
+#include "data/Testo.h"
 #include "matching/EventiFinestra.h"
 #include "matching/LeggiArchivi.h"
 #include "matching/Selezione.h"
@@ -77,7 +78,8 @@ std::string Banco::Celle2(int32_t j) const {
 }
 
 std::string Banco::Totali() const {
-    return h.lblFileint[6] + "|" + h.lblFileint[8] + "|" + h.lblFileint[10];
+    return Numero(h.Totali.associati) + "|" + Numero(h.Totali.nonAssociabili) + "|" +
+           Numero(h.Totali.daAssociare);
 }
 
 void Banco::TuttoIlCatalogo() {

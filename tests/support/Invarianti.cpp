@@ -40,7 +40,8 @@ std::string Violazioni(const StatoHome& h) {
         errore("NumAssociati " + Numero(h.NumAssociati) + ", recount " + Numero(associati));
     if (h.NumNonAssociabili != marcati)
         errore("NumNonAssociabili " + Numero(h.NumNonAssociabili) + ", recount " + Numero(marcati));
-    const std::string totali = h.lblFileint[6] + "|" + h.lblFileint[8] + "|" + h.lblFileint[10];
+    const std::string totali = Numero(h.Totali.associati) + "|" + Numero(h.Totali.nonAssociabili) +
+                               "|" + Numero(h.Totali.daAssociare);
     const std::string ricontati = Numero(associati) + "|" + Numero(marcati) + "|" +
                                   Numero(int64_t{h.NumInt} - associati - marcati);
     if (totali != ricontati)
