@@ -1,7 +1,7 @@
 #pragma once
 // The rules that tie an input record to a catalogue record: a pair, a "not associable"
-// mark, and their undoing. Each keeps the records, the cells of the grid rows showing
-// them, the counters and the modified flag together; every caller goes through these.
+// mark, and their undoing. Each keeps the records, the counters and the modified flag
+// together and tells the grids which records changed; every caller goes through these.
 
 #include <cstdint>
 
@@ -31,8 +31,8 @@ void Smarca(StatoHome& h, int32_t i);
 void LasciaRigaSalvata(StatoHome& h, int32_t i);
 
 struct ImprontaRecord;
-// Puts a record back as a noted decision saw it (undo and redo), with the cells of the row
-// showing it. The counters are the caller's.
+// Puts a record back as a noted decision saw it (undo and redo). The counters are the
+// caller's.
 void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impronta);
 
 } // namespace zelvano

@@ -102,9 +102,9 @@ void SorgenteGrd1::Accoda(int32_t i, int campo, std::string& out) const {
         out += r.CdInt.Vista();
         break;
     case CdProd2:
-        // A mark wins over a pair; the mark reads with a capital A when the grid is filled.
+        // A mark wins over a pair.
         if (r.Stato == "X")
-            out += "*Non Associabile";
+            out += r.SegnoAMano ? "*Non associabile" : "*Non Associabile";
         else if (r.PCdProd > 0 && r.PCdProd <= h_.NumProd)
             out += h_.ArtProd[static_cast<std::size_t>(r.PCdProd)].CdProd.Vista();
         break;

@@ -20,7 +20,10 @@ struct RecArticolo {
     TestoCompatto LineaProd;  // catalogue: columns 39-41, untrimmed
     uint8_t Modificato = 0;   // input: CdProd replaced and not yet written back
     uint8_t Origine = 0;      // input: who made its pair (Abbinamento's Origine), for the report
-    int32_t Gruppo = 0;       // input: the accepted group of proposals that paired it, 1-based
+    // input: marked "X" by hand since grd1 was last filled; its row reads "*Non associabile",
+    // as typed at the time, until the next fill writes every mark with a capital A.
+    bool SegnoAMano = false;
+    int32_t Gruppo = 0; // input: the accepted group of proposals that paired it, 1-based
     // input: its output file line as read, for a saved pair whose catalogue article the
     // catalogue did not offer; saved again unchanged until the user decides on the article.
     TestoCompatto RigaSalvata;

@@ -15,14 +15,14 @@ namespace zelvano {
 struct StatoHome;
 
 // What pairs and marks keep of a record: an input record's state, partner, kept output line
-// and the text its row shows for a mark by hand; a catalogue record's state, partner and
-// internal code.
+// and whether its mark was made by hand; a catalogue record's state, partner and internal
+// code.
 struct ImprontaRecord {
     TestoCompatto Stato;
     int32_t partner = 0;
     TestoCompatto CdInt;
     TestoCompatto RigaSalvata;
-    bool segnoAMano = false; // the row said "*Non associabile", as typed when marking
+    bool segnoAMano = false; // RecArticolo::SegnoAMano
     uint8_t origine = 0;     // an input record's: who paired it, and through which group
     int32_t gruppo = 0;
     friend bool operator==(const ImprontaRecord&, const ImprontaRecord&) = default;
