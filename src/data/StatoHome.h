@@ -99,7 +99,7 @@ struct StatoHome {
 
     uint8_t Glabbandona = 0;
     std::string Trova, Sostituisci;
-    uint8_t ModoSost = 0;
+    MetodoSost ModoSost = MetodoSost::Contiene;
     EsitoScelta EsitoMsg = EsitoScelta::Nessuno;
 
     // The grids show the records through these.

@@ -165,7 +165,7 @@ TEST(ProvaAbbinamenti, FailedCopiesAreCountedOnceAndNeverLoop) {
 TEST(ProvaAbbinamenti, ConfirmedReplacementPairsTheCorrectedCodes) {
     Banco b(Input({"AB-1234", "K9"}), Catalogo({"AB1234", "Z"}), "\r\n");
     ASSERT_EQ(b.Totali(), "0|0|2");
-    b.pf.AspettaRicerca({true, "-", "", 0})
+    b.pf.AspettaRicerca({true, "-", "", MetodoSost::Contiene})
         .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(Partner(b.h), "1 -");
