@@ -20,7 +20,7 @@ void AccodaNumero(std::string& out, int64_t n) {
 // What a column shows of record k (r is the record itself).
 using Mostra = void (*)(const StatoHome& h, int32_t k, const RecArticolo& r, std::string& out);
 
-// One column of a grid, all it is in one line: key, caption, width and what it shows. The
+// One column of a grid, all it is in one place: key, caption, width and what it shows. The
 // index and state columns stay hidden, yet they stay: the saved layout files list every
 // column, and may show or sort by any of them.
 struct DefColonna {
