@@ -97,6 +97,10 @@ std::string ChiaveRif(const std::string& codice) {
 
 void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
               std::vector<std::string>& righeCatalogo) {
+    // The key of each catalogue line, one per line as the lines grow.
+    std::vector<std::string> chiavi;
+    for (const std::string& riga : righeCatalogo)
+        chiavi.push_back(ChiaveRif(CatalogoRif(riga).CdProd));
     for (std::size_t i = 1; i < codiciInt.size(); ++i) {
         if (c.pcdProd[i] != 0 || c.stato[i] == "X" || !c.sospesa[i].empty())
             continue;
@@ -106,7 +110,7 @@ void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
         for (;;) {
             std::size_t libera = 0, presa = 0;
             for (std::size_t j = 1; j <= righeCatalogo.size(); ++j) {
-                if (ChiaveRif(CatalogoRif(righeCatalogo[j - 1]).CdProd) != chiave)
+                if (chiavi[j - 1] != chiave)
                     continue;
                 if (c.pcdInt[j] == 0) {
                     libera = j;
@@ -121,6 +125,7 @@ void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
             if (presa == 0)
                 break;
             righeCatalogo.push_back(righeCatalogo[presa - 1]);
+            chiavi.push_back(chiavi[presa - 1]);
             c.pcdInt.push_back(0);
         }
     }
