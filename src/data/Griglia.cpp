@@ -226,10 +226,6 @@ std::string Griglia::Testo(int riga, std::string_view chiave) const {
     return col < 0 ? std::string() : TextMatrix(riga, col);
 }
 
-void Griglia::SetTesto(int riga, std::string_view chiave, std::string testo) {
-    SetTextMatrix(riga, ColIndex(chiave), std::move(testo));
-}
-
 uint32_t Griglia::CellBackColor(int riga, int col) const {
     const Colonna& c = Col(col);
     const auto it = c.colori.find(riga);

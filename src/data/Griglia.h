@@ -86,9 +86,8 @@ class Griglia {
     std::string TextMatrix(int riga, int col) const;
     // A text equal to the record's own value leaves the cell showing the record.
     void SetTextMatrix(int riga, int col, std::string testo);
-    // The same by column key; the key must exist.
+    // The text of a cell by column key; empty when no column bears it.
     std::string Testo(int riga, std::string_view chiave) const;
-    void SetTesto(int riga, std::string_view chiave, std::string testo);
 
     uint32_t CellBackColor(int riga, int col) const;
     void SetCellBackColor(int riga, int col, uint32_t colore);
