@@ -27,7 +27,7 @@ void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
     RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(j)];
     in.Stato = "A";
     in.PCdProd = j;
-    in.Origine = static_cast<uint8_t>(origine);
+    in.Origine = origine;
     in.Gruppo = 0;
     in.SegnoAMano = false;
     in.RigaSalvata.clear();

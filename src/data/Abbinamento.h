@@ -3,17 +3,13 @@
 // mark, and their undoing. Each keeps the records, the counters and the modified flag
 // together and tells the grids which records changed; every caller goes through these.
 
+#include "data/Origine.h"
+
 #include <cstdint>
 
 namespace zelvano {
 
 struct StatoHome;
-
-// Who makes the change: the read-back of the output file, which restores what was saved
-// and so leaves the work unmodified; the user by hand; the automatic run; or the user
-// accepting proposed pairs. The input record keeps it while paired; a record that never
-// went through a pairing reads as restored, the one origin the program cannot vouch for.
-enum class Origine : uint8_t { Ripristino, Utente, Automatico, Proposta };
 
 // Input record i becomes "A" with catalogue record j, and j points back at i. By the user's
 // decision (by hand or accepting a proposal) the catalogue record is marked "A" too. Pairing
