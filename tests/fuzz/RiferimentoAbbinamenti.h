@@ -50,7 +50,7 @@ void RipristinoRif(CoppieRif& c, const std::vector<std::string>& cdInt,
 void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
               std::vector<std::string>& righeCatalogo);
 
-// The code without blanks, slashes and dots; case kept.
+// The code without blanks, then slashes, then dots, one removal after the other; case kept.
 std::string ChiaveRif(const std::string& codice);
 
 } // namespace zelvano::fuzz
