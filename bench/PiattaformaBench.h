@@ -52,7 +52,7 @@ class PiattaformaBench : public Piattaforma {
     std::string ApriFile(const std::string&, const std::string&) override { return Prossimo(); }
     std::string SalvaFile(const std::string&, const std::string&) override { return Prossimo(); }
     EsitoScelta MostraFrmMsg() override { return esitoFrmMsg; }
-    EsitoRicerca MostraRicercaTesto(const std::string&, const std::string&, uint8_t) override {
+    EsitoRicerca MostraRicercaTesto(const std::string&, const std::string&, MetodoSost) override {
         return {};
     }
     void MostraFrmPrgb(const std::string& Azione,

@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-FRicercaTesto::FRicercaTesto(const std::string& trova, const std::string& sostituisci, uint8_t modo,
-                             QWidget* parent)
+FRicercaTesto::FRicercaTesto(const std::string& trova, const std::string& sostituisci,
+                             zelvano::MetodoSost modo, QWidget* parent)
     : QDialog(parent), iniziale_{false, trova, sostituisci, modo} {
     setObjectName(QStringLiteral("FRicercaTesto"));
     setWindowTitle(QStringLiteral("Trova"));
@@ -59,7 +59,10 @@ FRicercaTesto::FRicercaTesto(const std::string& trova, const std::string& sostit
     righeMetodo->addWidget(OptIn);
     righeMetodo->addWidget(OptFin);
     righeMetodo->addStretch();
-    (modo == 1 ? OptIn : modo == 2 ? OptFin : OptCon)->setChecked(true);
+    (modo == zelvano::MetodoSost::Inizia    ? OptIn
+     : modo == zelvano::MetodoSost::Finisce ? OptFin
+                                            : OptCon)
+        ->setChecked(true);
 
     auto* sinistra = new QGridLayout;
     sinistra->addWidget(etichettaTrova, 0, 0);
@@ -100,6 +103,8 @@ zelvano::EsitoRicerca FRicercaTesto::Esito() const {
     esito.confermata = true;
     esito.trova = ACp1252(TxtTestoTrova->text());
     esito.sostituisci = ACp1252(TxtTestoSost->text());
-    esito.modo = OptIn->isChecked() ? 1 : OptFin->isChecked() ? 2 : 0;
+    esito.modo = OptIn->isChecked()    ? zelvano::MetodoSost::Inizia
+                 : OptFin->isChecked() ? zelvano::MetodoSost::Finisce
+                                       : zelvano::MetodoSost::Contiene;
     return esito;
 }

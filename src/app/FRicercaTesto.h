@@ -16,8 +16,8 @@ class QRadioButton;
 class FRicercaTesto : public QDialog {
     Q_OBJECT
   public:
-    FRicercaTesto(const std::string& trova, const std::string& sostituisci, uint8_t modo,
-                  QWidget* parent = nullptr);
+    FRicercaTesto(const std::string& trova, const std::string& sostituisci,
+                  zelvano::MetodoSost modo, QWidget* parent = nullptr);
     zelvano::EsitoRicerca Esito() const;
 
   private:

@@ -124,6 +124,12 @@ void ModelloGriglia::CellaCambiata(int riga, int col) {
     }
 }
 
+void ModelloGriglia::RigaCambiata(int riga) {
+    if (riga >= 1 && riga - 1 < righe_ && colonne_ > 0)
+        emit dataChanged(index(riga - 1, 0), index(riga - 1, colonne_ - 1),
+                         {Qt::DisplayRole, Qt::BackgroundRole, Qt::ToolTipRole});
+}
+
 void ModelloGriglia::RigheCambiate(int, int dopo) {
     if (griglia_.Cols() != colonne_) {
         Ridisegna();

@@ -33,6 +33,7 @@ class ModelloGriglia : public QAbstractTableModel, public zelvano::OsservatoreGr
     // OsservatoreGriglia
     void Ridisegna() override;
     void CellaCambiata(int riga, int col) override;
+    void RigaCambiata(int riga) override;
     void RigheCambiate(int prima, int dopo) override;
     void ColonneCambiate() override;
     void RigaCorrenteCambiata(int riga) override;

@@ -34,7 +34,7 @@ class PiattaformaAnnotata : public zelvano::Piattaforma {
     zelvano::EsitoScelta MostraFrmMsg() override { return vera_.MostraFrmMsg(); }
     zelvano::EsitoRicerca MostraRicercaTesto(const std::string& trova,
                                              const std::string& sostituisci,
-                                             uint8_t modo) override {
+                                             zelvano::MetodoSost modo) override {
         return vera_.MostraRicercaTesto(trova, sostituisci, modo);
     }
     void MostraFrmPrgb(const std::string& Azione,

@@ -59,7 +59,7 @@ zelvano::EsitoScelta PiattaformaConsole::MostraFrmMsg() {
 }
 
 zelvano::EsitoRicerca PiattaformaConsole::MostraRicercaTesto(const std::string&, const std::string&,
-                                                             uint8_t) {
+                                                             zelvano::MetodoSost) {
     return {};
 }
 

@@ -18,7 +18,8 @@ class PiattaformaConsole : public zelvano::Piattaforma {
     zelvano::EsitoSovrascrittura ChiediSovrascrittura(const std::string& testo) override;
     zelvano::EsitoScelta MostraFrmMsg() override;
     zelvano::EsitoRicerca MostraRicercaTesto(const std::string& trova,
-                                             const std::string& sostituisci, uint8_t modo) override;
+                                             const std::string& sostituisci,
+                                             zelvano::MetodoSost modo) override;
     void MostraFrmPrgb(const std::string& Azione,
                        const std::function<void(zelvano::BarraProgresso&)>& attivazione) override;
     void Occupato(bool) override {}

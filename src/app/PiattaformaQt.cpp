@@ -125,7 +125,7 @@ zelvano::EsitoScelta PiattaformaQt::MostraFrmMsg() {
 
 zelvano::EsitoRicerca PiattaformaQt::MostraRicercaTesto(const std::string& trova,
                                                         const std::string& sostituisci,
-                                                        uint8_t modo) {
+                                                        zelvano::MetodoSost modo) {
     PrimaDiMostrare();
     FRicercaTesto dialogo(trova, sostituisci, modo, finestra_);
     dialogo.exec();

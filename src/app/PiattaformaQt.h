@@ -25,7 +25,8 @@ class PiattaformaQt : public zelvano::Piattaforma {
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
     zelvano::EsitoScelta MostraFrmMsg() override;
     zelvano::EsitoRicerca MostraRicercaTesto(const std::string& trova,
-                                             const std::string& sostituisci, uint8_t modo) override;
+                                             const std::string& sostituisci,
+                                             zelvano::MetodoSost modo) override;
     void MostraFrmPrgb(const std::string& Azione,
                        const std::function<void(zelvano::BarraProgresso&)>& attivazione) override;
     void Occupato(bool occupato) override;

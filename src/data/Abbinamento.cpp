@@ -6,21 +6,13 @@
 namespace zelvano {
 
 namespace {
-// The cells a pair or a mark shows, in the rows that show the two records.
+// The grids read the records when they draw; they are only told which ones changed.
 void RinfrescaInt(StatoHome& h, int32_t i) {
-    if (const int r = h.grd1.RigaDi(i)) {
-        h.grd1.Rinfresca(r, "PCDPROD");
-        h.grd1.Rinfresca(r, "STATO");
-        h.grd1.Rinfresca(r, "CDPROD2");
-    }
+    h.grd1.RecordCambiato(i);
 }
 
 void RinfrescaProd(StatoHome& h, int32_t j) {
-    if (const int r = h.Grd2.RigaDi(j)) {
-        h.Grd2.Rinfresca(r, "PCDINT");
-        h.Grd2.Rinfresca(r, "STATO");
-        h.Grd2.Rinfresca(r, "CDINT");
-    }
+    h.Grd2.RecordCambiato(j);
 }
 
 bool IndiceProd(const StatoHome& h, int32_t j) {
@@ -35,8 +27,9 @@ void Collega(StatoHome& h, int32_t i, int32_t j, Origine origine) {
     RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(j)];
     in.Stato = "A";
     in.PCdProd = j;
-    in.Origine = static_cast<uint8_t>(origine);
+    in.Origine = origine;
     in.Gruppo = 0;
+    in.SegnoAMano = false;
     in.RigaSalvata.clear();
     prod.PCdInt = i;
     if (origine == Origine::Utente || origine == Origine::Proposta)
@@ -56,6 +49,7 @@ void Scollega(StatoHome& h, int32_t i) {
         AnnotaProd(h, p);
     --h.NumAssociati;
     in.Stato.clear();
+    in.SegnoAMano = false;
     in.PCdProd = 0;
     if (IndiceProd(h, p)) {
         RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(p)];
@@ -70,21 +64,21 @@ void Scollega(StatoHome& h, int32_t i) {
 
 void Marca(StatoHome& h, int32_t i, Origine origine) {
     AnnotaInt(h, i);
-    h.ArtInt[static_cast<std::size_t>(i)].Stato = "X";
-    h.ArtInt[static_cast<std::size_t>(i)].RigaSalvata.clear();
+    RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
+    in.Stato = "X";
+    in.SegnoAMano = origine == Origine::Utente;
+    in.RigaSalvata.clear();
     ++h.NumNonAssociabili;
     RinfrescaInt(h, i);
-    if (origine == Origine::Ripristino)
-        return;
-    if (origine == Origine::Utente)
-        if (const int r = h.grd1.RigaDi(i))
-            h.grd1.SetTesto(r, "CDPROD2", "*Non associabile");
-    h.DatiModificati = true;
+    if (origine != Origine::Ripristino)
+        h.DatiModificati = true;
 }
 
 void Smarca(StatoHome& h, int32_t i) {
     AnnotaInt(h, i);
-    h.ArtInt[static_cast<std::size_t>(i)].Stato.clear();
+    RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
+    in.Stato.clear();
+    in.SegnoAMano = false;
     --h.NumNonAssociabili;
     RinfrescaInt(h, i);
     h.DatiModificati = true;
@@ -92,7 +86,9 @@ void Smarca(StatoHome& h, int32_t i) {
 
 void LasciaRigaSalvata(StatoHome& h, int32_t i) {
     AnnotaInt(h, i);
-    h.ArtInt[static_cast<std::size_t>(i)].RigaSalvata.clear();
+    RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
+    in.RigaSalvata.clear();
+    in.SegnoAMano = false;
     RinfrescaInt(h, i);
     h.DatiModificati = true;
 }
@@ -105,10 +101,8 @@ void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impro
         in.Origine = impronta.origine;
         in.Gruppo = impronta.gruppo;
         in.RigaSalvata = impronta.RigaSalvata;
+        in.SegnoAMano = impronta.segnoAMano;
         RinfrescaInt(h, k);
-        if (impronta.segnoAMano)
-            if (const int r = h.grd1.RigaDi(k))
-                h.grd1.SetTesto(r, "CDPROD2", "*Non associabile");
         return;
     }
     RecArticolo& prod = h.ArtProd[static_cast<std::size_t>(k)];

@@ -1,19 +1,15 @@
 #pragma once
 // The rules that tie an input record to a catalogue record: a pair, a "not associable"
-// mark, and their undoing. Each keeps the records, the cells of the grid rows showing
-// them, the counters and the modified flag together; every caller goes through these.
+// mark, and their undoing. Each keeps the records, the counters and the modified flag
+// together and tells the grids which records changed; every caller goes through these.
+
+#include "data/Origine.h"
 
 #include <cstdint>
 
 namespace zelvano {
 
 struct StatoHome;
-
-// Who makes the change: the read-back of the output file, which restores what was saved
-// and so leaves the work unmodified; the user by hand; the automatic run; or the user
-// accepting proposed pairs. The input record keeps it while paired; a record that never
-// went through a pairing reads as restored, the one origin the program cannot vouch for.
-enum class Origine : uint8_t { Ripristino, Utente, Automatico, Proposta };
 
 // Input record i becomes "A" with catalogue record j, and j points back at i. By the user's
 // decision (by hand or accepting a proposal) the catalogue record is marked "A" too. Pairing
@@ -31,8 +27,8 @@ void Smarca(StatoHome& h, int32_t i);
 void LasciaRigaSalvata(StatoHome& h, int32_t i);
 
 struct ImprontaRecord;
-// Puts a record back as a noted decision saw it (undo and redo), with the cells of the row
-// showing it. The counters are the caller's.
+// Puts a record back as a noted decision saw it (undo and redo). The counters are the
+// caller's.
 void Ripristina(StatoHome& h, bool input, int32_t k, const ImprontaRecord& impronta);
 
 } // namespace zelvano

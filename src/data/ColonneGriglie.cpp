@@ -4,19 +4,102 @@
 #include "data/Testo.h"
 
 #include <charconv>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace zelvano {
 
 namespace {
+void AccodaNumero(std::string& out, int64_t n) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, n);
+    out.append(buf, r.ptr);
+}
+
+// What a column shows of record k (r is the record itself).
+using Mostra = void (*)(const StatoHome& h, int32_t k, const RecArticolo& r, std::string& out);
+
+// One column of a grid, all it is in one place: key, caption, width and what it shows. The
+// index and state columns stay hidden, yet they stay: the saved layout files list every
+// column, and may show or sort by any of them.
 struct DefColonna {
     const char* chiave;
     const char* titolo; // nullptr: the index columns carry no caption
     int larghezza;      // 0: hidden
+    Mostra mostra;
 };
 
-void Imposta(Griglia& g, const std::vector<DefColonna>& colonne) {
+// grd1: input record i, with the code of its catalogue article in "Associato a".
+const DefColonna ColonneGrd1[] = {
+    {"PCDINT", nullptr, 0,
+     [](const StatoHome&, int32_t i, const RecArticolo&, std::string& out) {
+         AccodaNumero(out, i);
+     }},
+    {"PCDPROD", nullptr, 0,
+     [](const StatoHome&, int32_t, const RecArticolo& r, std::string& out) {
+         AccodaNumero(out, r.PCdProd);
+     }},
+    {"CDPROD", "Codice Articolo", LarghezzaTxtCod,
+     [](const StatoHome&, int32_t, const RecArticolo& r, std::string& out) {
+         out += r.CdProd.Vista();
+     }},
+    {"DESCR", "Descrizione", 6195,
+     [](const StatoHome&, int32_t, const RecArticolo& r, std::string& out) {
+         out += r.Descr.Vista();
+     }},
+    {"STATO", "Stato", 0,
+     [](const StatoHome&, int32_t, const RecArticolo& r, std::string& out) {
+         out += r.Stato.Vista();
+     }},
+    {"CDINT", "Codice Interno", LarghezzaTxtCod,
+     [](const StatoHome&, int32_t, const RecArticolo& r, std::string& out) {
+         out += r.CdInt.Vista();
+     }},
+    {"CDPROD2", "Associato a", LarghezzaTxtCod,
+     [](const StatoHome& h, int32_t, const RecArticolo& r, std::string& out) {
+         // A mark wins over a pair.
+         if (r.Stato == "X")
+             out += r.SegnoAMano ? "*Non associabile" : "*Non Associabile";
+         else if (r.PCdProd > 0 && r.PCdProd <= h.NumProd)
+             out += h.ArtProd[static_cast<std::size_t>(r.PCdProd)].CdProd.Vista();
+     }},
+    {"LINEA", "", 1500,
+     [](const StatoHome&, int32_t, const RecArticolo& r, std::string& out) {
+         out += r.Linea.Vista();
+     }},
+};
+
+// Grd2: catalogue record j, with the internal code of its input article in "Associato a".
+const DefColonna ColonneGrd2[] = {
+    {"PCDINT", nullptr, 0,
+     [](const StatoHome&, int32_t, const RecArticolo& p, std::string& out) {
+         AccodaNumero(out, p.PCdInt);
+     }},
+    {"PCDPROD", nullptr, 0,
+     [](const StatoHome&, int32_t j, const RecArticolo&, std::string& out) {
+         AccodaNumero(out, j);
+     }},
+    {"CDPROD", "Codice Articolo", LarghezzaTxtCod,
+     [](const StatoHome&, int32_t, const RecArticolo& p, std::string& out) {
+         out += p.CdProd.Vista();
+     }},
+    {"DESCR", "Descrizione", 7195,
+     [](const StatoHome&, int32_t, const RecArticolo& p, std::string& out) {
+         out += p.Descr.Vista();
+     }},
+    {"STATO", "Stato", 0,
+     [](const StatoHome&, int32_t, const RecArticolo& p, std::string& out) {
+         out += p.Stato.Vista();
+     }},
+    {"CDINT", "Associato a", LarghezzaTxtCod,
+     [](const StatoHome& h, int32_t, const RecArticolo& p, std::string& out) {
+         if (p.PCdInt > 0 && p.PCdInt <= h.NumInt)
+             out += h.ArtInt[static_cast<std::size_t>(p.PCdInt)].CdInt.Vista();
+     }},
+};
+
+void Imposta(Griglia& g, std::span<const DefColonna> colonne) {
     g.SetCols(10);
     g.SetRows(1);
     for (std::size_t i = 0; i < colonne.size(); ++i) {
@@ -33,120 +116,44 @@ void Imposta(Griglia& g, const std::vector<DefColonna>& colonne) {
     g.SetCols(static_cast<int>(colonne.size()));
 }
 
-void AccodaNumero(std::string& out, int64_t n) {
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, n);
-    out.append(buf, r.ptr);
+int Trova(std::string_view chiave, std::span<const DefColonna> colonne) {
+    for (std::size_t k = 0; k < colonne.size(); ++k)
+        if (chiave == colonne[k].chiave)
+            return static_cast<int>(k);
+    return -1;
 }
 
-enum Campo1 { PcdInt1, PcdProd1, CdProd1, Descr1, Stato1, CdInt1, CdProd2, Linea1 };
-enum Campo2 { PcdInt2, PcdProd2, CdProdRef, DescrRef, StatoRef, CdIntRef };
-
-int Trova(std::string_view chiave, std::initializer_list<const char*> chiavi) {
-    int k = 0;
-    for (const char* c : chiavi) {
-        if (chiave == c)
-            return k;
-        ++k;
-    }
-    return -1;
+void AccodaCampo(const StatoHome& h, const std::vector<RecArticolo>& tab,
+                 std::span<const DefColonna> colonne, int32_t k, int campo, std::string& out) {
+    if (k < 1 || k >= static_cast<int32_t>(tab.size()) || campo < 0 ||
+        static_cast<std::size_t>(campo) >= colonne.size())
+        return;
+    colonne[static_cast<std::size_t>(campo)].mostra(h, k, tab[static_cast<std::size_t>(k)], out);
 }
 } // namespace
 
 void ImpostaGrd1(Griglia& g) {
-    Imposta(g, {{"PCDINT", nullptr, 0},
-                {"PCDPROD", nullptr, 0},
-                {"CDPROD", "Codice Articolo", LarghezzaTxtCod},
-                {"DESCR", "Descrizione", 6195},
-                {"STATO", "Stato", 0},
-                {"CDINT", "Codice Interno", LarghezzaTxtCod},
-                {"CDPROD2", "Associato a", LarghezzaTxtCod},
-                {"LINEA", "", 1500}});
+    Imposta(g, ColonneGrd1);
 }
 
 void ImpostaGrd2(Griglia& g) {
-    Imposta(g, {{"PCDINT", nullptr, 0},
-                {"PCDPROD", nullptr, 0},
-                {"CDPROD", "Codice Articolo", LarghezzaTxtCod},
-                {"DESCR", "Descrizione", 7195},
-                {"STATO", "Stato", 0},
-                {"CDINT", "Associato a", LarghezzaTxtCod}});
+    Imposta(g, ColonneGrd2);
 }
 
 int SorgenteGrd1::Campo(std::string_view chiave) const {
-    return Trova(chiave,
-                 {"PCDINT", "PCDPROD", "CDPROD", "DESCR", "STATO", "CDINT", "CDPROD2", "LINEA"});
+    return Trova(chiave, ColonneGrd1);
 }
 
 void SorgenteGrd1::Accoda(int32_t i, int campo, std::string& out) const {
-    if (i < 1 || i >= static_cast<int32_t>(h_.ArtInt.size()))
-        return;
-    const RecArticolo& r = h_.ArtInt[static_cast<std::size_t>(i)];
-    switch (campo) {
-    case PcdInt1:
-        AccodaNumero(out, i);
-        break;
-    case PcdProd1:
-        AccodaNumero(out, r.PCdProd);
-        break;
-    case CdProd1:
-        out += r.CdProd.Vista();
-        break;
-    case Descr1:
-        out += r.Descr.Vista();
-        break;
-    case Stato1:
-        out += r.Stato.Vista();
-        break;
-    case CdInt1:
-        out += r.CdInt.Vista();
-        break;
-    case CdProd2:
-        // A mark wins over a pair; the mark reads with a capital A when the grid is filled.
-        if (r.Stato == "X")
-            out += "*Non Associabile";
-        else if (r.PCdProd > 0 && r.PCdProd <= h_.NumProd)
-            out += h_.ArtProd[static_cast<std::size_t>(r.PCdProd)].CdProd.Vista();
-        break;
-    case Linea1:
-        out += r.Linea.Vista();
-        break;
-    default:
-        break;
-    }
+    AccodaCampo(h_, h_.ArtInt, ColonneGrd1, i, campo, out);
 }
 
 int SorgenteGrd2::Campo(std::string_view chiave) const {
-    return Trova(chiave, {"PCDINT", "PCDPROD", "CDPROD", "DESCR", "STATO", "CDINT"});
+    return Trova(chiave, ColonneGrd2);
 }
 
 void SorgenteGrd2::Accoda(int32_t j, int campo, std::string& out) const {
-    if (j < 1 || j >= static_cast<int32_t>(h_.ArtProd.size()))
-        return;
-    const RecArticolo& p = h_.ArtProd[static_cast<std::size_t>(j)];
-    switch (campo) {
-    case PcdInt2:
-        AccodaNumero(out, p.PCdInt);
-        break;
-    case PcdProd2:
-        AccodaNumero(out, j);
-        break;
-    case CdProdRef:
-        out += p.CdProd.Vista();
-        break;
-    case DescrRef:
-        out += p.Descr.Vista();
-        break;
-    case StatoRef:
-        out += p.Stato.Vista();
-        break;
-    case CdIntRef:
-        if (p.PCdInt > 0 && p.PCdInt <= h_.NumInt)
-            out += h_.ArtInt[static_cast<std::size_t>(p.PCdInt)].CdInt.Vista();
-        break;
-    default:
-        break;
-    }
+    AccodaCampo(h_, h_.ArtProd, ColonneGrd2, j, campo, out);
 }
 
 } // namespace zelvano

@@ -1,6 +1,6 @@
 #pragma once
-// The column sets of grd1 and Grd2, with their keys, captions and widths, and what each
-// column shows of a row's record.
+// The columns of grd1 and Grd2: one table per grid, each column with its key, caption,
+// width and what it shows of a row's record.
 
 #include "data/Griglia.h"
 

@@ -135,12 +135,9 @@ int Griglia::RigaDi(int32_t record) const {
     return rigaDi_[static_cast<std::size_t>(record)];
 }
 
-void Griglia::Rinfresca(int riga, std::string_view chiave) {
-    const int col = ColIndex(chiave);
-    if (col < 0 || riga < 1 || riga >= Rows())
-        return;
-    Col(col).scritte.erase(riga);
-    Avvisa([&](OsservatoreGriglia& o) { o.CellaCambiata(riga, col); });
+void Griglia::RecordCambiato(int32_t record) {
+    if (const int riga = RigaDi(record))
+        Avvisa([&](OsservatoreGriglia& o) { o.RigaCambiata(riga); });
 }
 
 const std::string& Griglia::ColKey(int col) const {
@@ -227,10 +224,6 @@ void Griglia::SetTextMatrix(int riga, int col, std::string testo) {
 std::string Griglia::Testo(int riga, std::string_view chiave) const {
     const int col = ColIndex(chiave);
     return col < 0 ? std::string() : TextMatrix(riga, col);
-}
-
-void Griglia::SetTesto(int riga, std::string_view chiave, std::string testo) {
-    SetTextMatrix(riga, ColIndex(chiave), std::move(testo));
 }
 
 uint32_t Griglia::CellBackColor(int riga, int col) const {

@@ -32,6 +32,7 @@ class OsservatoreGriglia {
     // Anything may have changed: rows, cells, columns.
     virtual void Ridisegna() = 0;
     virtual void CellaCambiata(int riga, int col) = 0;
+    virtual void RigaCambiata(int riga) = 0;
     // Rows were appended or dropped at the end; counts include the header row.
     virtual void RigheCambiate(int prima, int dopo) = 0;
     // Keys, widths, hidden flags, captions or the column count changed.
@@ -70,8 +71,8 @@ class Griglia {
     int32_t Record(int riga) const;
     // The first data row showing the record; 0 when none does.
     int RigaDi(int32_t record) const;
-    // The cell shows its record again: what was written into it is dropped.
-    void Rinfresca(int riga, std::string_view chiave);
+    // The record's fields changed: the row showing it is drawn again.
+    void RecordCambiato(int32_t record);
 
     const std::string& ColKey(int col) const;
     void SetColKey(int col, std::string chiave);
@@ -85,9 +86,8 @@ class Griglia {
     std::string TextMatrix(int riga, int col) const;
     // A text equal to the record's own value leaves the cell showing the record.
     void SetTextMatrix(int riga, int col, std::string testo);
-    // The same by column key; the key must exist.
+    // The text of a cell by column key; empty when no column bears it.
     std::string Testo(int riga, std::string_view chiave) const;
-    void SetTesto(int riga, std::string_view chiave, std::string testo);
 
     uint32_t CellBackColor(int riga, int col) const;
     void SetCellBackColor(int riga, int col, uint32_t colore);

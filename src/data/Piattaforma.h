@@ -3,6 +3,8 @@
 // implements it with Qt, the tests with a scripted fake. Texts are Windows-1252 bytes,
 // paths are the file system's own bytes.
 
+#include "data/MetodoSost.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -28,7 +30,7 @@ struct EsitoRicerca {
     bool confermata = false; // "Esegui"; anything else leaves the stored values alone
     std::string trova;
     std::string sostituisci;
-    uint8_t modo = 0;
+    MetodoSost modo = MetodoSost::Contiene;
 };
 
 // The bar of the progress window, single-precision like the control it stands for.
@@ -64,7 +66,7 @@ class Piattaforma {
     virtual EsitoScelta MostraFrmMsg() = 0;
     // The find-and-replace window, filled with the stored values.
     virtual EsitoRicerca MostraRicercaTesto(const std::string& trova,
-                                            const std::string& sostituisci, uint8_t modo) = 0;
+                                            const std::string& sostituisci, MetodoSost modo) = 0;
     // The modal progress window over the main window: once it is up it runs the work its
     // Azione names, through attivazione, then closes.
     virtual void MostraFrmPrgb(const std::string& Azione,

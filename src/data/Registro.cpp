@@ -25,8 +25,7 @@ ImprontaRecord ImprontaInt(const StatoHome& h, int32_t i) {
     r.origine = in.Origine;
     r.gruppo = in.Gruppo;
     r.RigaSalvata = in.RigaSalvata;
-    if (const int riga = h.grd1.RigaDi(i))
-        r.segnoAMano = in.Stato == "X" && h.grd1.Testo(riga, "CDPROD2") == "*Non associabile";
+    r.segnoAMano = in.SegnoAMano;
     return r;
 }
 

@@ -3,6 +3,7 @@
 // so that any of them can be taken back and made again. The rules that pair and mark
 // (Abbinamento) note here every record they are about to change while a step is open.
 
+#include "data/Origine.h"
 #include "data/TestoCompatto.h"
 
 #include <cstdint>
@@ -15,15 +16,15 @@ namespace zelvano {
 struct StatoHome;
 
 // What pairs and marks keep of a record: an input record's state, partner, kept output line
-// and the text its row shows for a mark by hand; a catalogue record's state, partner and
-// internal code.
+// and whether its mark was made by hand; a catalogue record's state, partner and internal
+// code.
 struct ImprontaRecord {
     TestoCompatto Stato;
     int32_t partner = 0;
     TestoCompatto CdInt;
     TestoCompatto RigaSalvata;
-    bool segnoAMano = false; // the row said "*Non associabile", as typed when marking
-    uint8_t origine = 0;     // an input record's: who paired it, and through which group
+    bool segnoAMano = false;               // RecArticolo::SegnoAMano
+    Origine origine = Origine::Ripristino; // an input record's: who paired it, through which group
     int32_t gruppo = 0;
     friend bool operator==(const ImprontaRecord&, const ImprontaRecord&) = default;
 };

@@ -71,7 +71,7 @@ struct StatoHome {
     bool primaAttivazione = true;
 
     std::string Trova, Sostituisci;
-    uint8_t ModoSost = 0;
+    MetodoSost ModoSost = MetodoSost::Contiene;
 
     // The grids show the records through these.
     SorgenteGrd1 sorgente1{*this};

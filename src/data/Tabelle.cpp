@@ -92,10 +92,8 @@ void CostruisciMaiuscoli(const std::vector<RecArticolo>& tab, int32_t num, Testi
     descrizioni.Azzera();
     codici.Riserva(static_cast<std::size_t>(num), byteCodici);
     descrizioni.Riserva(static_cast<std::size_t>(num), byteDescr);
-    for (int32_t j = 1; j <= num; ++j) {
-        codici.Aggiungi(tab[static_cast<std::size_t>(j)].CdProd);
-        descrizioni.Aggiungi(tab[static_cast<std::size_t>(j)].Descr);
-    }
+    for (int32_t j = 1; j <= num; ++j)
+        AggiungiMaiuscoli(tab[static_cast<std::size_t>(j)], codici, descrizioni);
 }
 
 std::string_view TestiMaiuscoli::operator[](int32_t indice) const {

@@ -42,6 +42,14 @@ class TestiMaiuscoli {
     std::vector<std::size_t> fini_{0};
 };
 
+// Appends a catalogue record's upper-cased code and description: the one way the filter's
+// texts are made, whether by a load, a line appended to the catalogue or a table made anew.
+inline void AggiungiMaiuscoli(const RecArticolo& r, TestiMaiuscoli& codici,
+                              TestiMaiuscoli& descrizioni) {
+    codici.Aggiungi(r.CdProd);
+    descrizioni.Aggiungi(r.Descr);
+}
+
 // The upper-cased codes and descriptions of records 1..num, made anew.
 void CostruisciMaiuscoli(const std::vector<RecArticolo>& tab, int32_t num, TestiMaiuscoli& codici,
                          TestiMaiuscoli& descrizioni);

@@ -184,8 +184,7 @@ Pezzo LeggiPezzo(int fd, const std::string& percorso, int64_t da, int64_t a, int
             p.rec.push_back(TagliaProd(riga, campo));
             p.pos.push_back(
                 {f.Base() + static_cast<int64_t>(inizio), static_cast<uint32_t>(riga.size())});
-            p.codiciU.Aggiungi(p.rec.back().CdProd);
-            p.descrizioniU.Aggiungi(p.rec.back().Descr);
+            AggiungiMaiuscoli(p.rec.back(), p.codiciU, p.descrizioniU);
         } else {
             p.rec.push_back(TagliaInt(riga, campo));
         }

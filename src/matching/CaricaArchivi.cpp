@@ -47,14 +47,9 @@ void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab) {
         t.rec.reserve(tab.size());
 }
 
-void RicostruisciMaiuscoli(StatoHome& h) {
-    CostruisciMaiuscoli(h.ArtProd, h.NumProd, h.CdProdU, h.DescrU);
-}
-
 void InserisciRiga(StatoHome& h, std::string_view rec) {
     AccodaRecord(h.ArtProd, h.NumProd, h.DimProd, RecordProd(rec));
-    h.CdProdU.Aggiungi(h.ArtProd[h.NumProd].CdProd);
-    h.DescrU.Aggiungi(h.ArtProd[h.NumProd].Descr);
+    AggiungiMaiuscoli(h.ArtProd[h.NumProd], h.CdProdU, h.DescrU);
 }
 
 } // namespace zelvano

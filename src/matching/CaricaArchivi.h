@@ -20,10 +20,6 @@ void CaricaFileProd(StatoHome& h, TabellaLetta&& t);
 // live table tab.
 void PreparaSostituzione(TabellaLetta& t, const std::vector<RecArticolo>& tab);
 
-// The upper-cased catalogue codes and descriptions the filter searches, made anew from
-// ArtProd, for a table filled some other way than by a load.
-void RicostruisciMaiuscoli(StatoHome& h);
-
 // Appends one catalogue line as record NumProd + 1.
 void InserisciRiga(StatoHome& h, std::string_view rec);
 

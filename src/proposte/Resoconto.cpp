@@ -36,13 +36,13 @@ std::string Resoconto(const StatoHome& h) {
         } else if (in.Stato.empty()) {
             ++daFare;
             sospesi += in.RigaSalvata.empty() ? 0 : 1;
-        } else if (in.Origine == static_cast<uint8_t>(Origine::Automatico)) {
+        } else if (in.Origine == Origine::Automatico) {
             ++automatici;
-        } else if (in.Origine == static_cast<uint8_t>(Origine::Proposta) && in.Gruppo >= 1 &&
+        } else if (in.Origine == Origine::Proposta && in.Gruppo >= 1 &&
                    static_cast<std::size_t>(in.Gruppo) <= gruppi.size()) {
             ++proposti;
             ++perGruppo[static_cast<std::size_t>(in.Gruppo)];
-        } else if (in.Origine == static_cast<uint8_t>(Origine::Utente)) {
+        } else if (in.Origine == Origine::Utente) {
             ++aMano;
         } else {
             ++ripresi;

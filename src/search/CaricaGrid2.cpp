@@ -2,7 +2,6 @@
 
 #include "data/StatoHome.h"
 #include "files/LayoutGriglie.h"
-#include "matching/CaricaArchivi.h"
 #include "search/FiltroProd.h"
 
 #include <algorithm>
@@ -13,7 +12,7 @@ void CaricaGrid2(StatoHome& h) {
     // Loads and copies keep the upper-cased texts in step; a table filled any other way
     // gets them here.
     if (h.CdProdU.Conta() != h.NumProd || h.DescrU.Conta() != h.NumProd)
-        RicostruisciMaiuscoli(h);
+        CostruisciMaiuscoli(h.ArtProd, h.NumProd, h.CdProdU, h.DescrU);
     h.PCdProdSel = 0;
     Griglia& g = h.Grd2;
     g.SetRedraw(false);

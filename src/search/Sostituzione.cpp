@@ -31,22 +31,22 @@ std::string SostituisciTutte(std::string_view testo, std::string_view trova, std
 }
 
 // The new code, or false when this method leaves the code alone.
-bool NuovoCodice(std::string_view c, std::string_view f, const std::string& r, uint8_t modo,
+bool NuovoCodice(std::string_view c, std::string_view f, const std::string& r, MetodoSost modo,
                  std::string& nuovo) {
     const std::size_t l = f.size();
     switch (modo) {
-    case 0:
+    case MetodoSost::Contiene:
         if (!Contiene(c, f))
             return false;
         nuovo = SostituisciTutte(c, f, r);
         return true;
-    case 1:
+    case MetodoSost::Inizia:
         if (c.size() <= l || c.compare(0, l, f) != 0)
             return false;
         nuovo = r;
         nuovo += c.substr(l);
         return true;
-    case 2:
+    case MetodoSost::Finisce:
         if (c.size() <= l || c.compare(c.size() - l, l, f) != 0)
             return false;
         nuovo = c.substr(0, c.size() - l);

@@ -137,7 +137,7 @@ class ProvaComponenti : public QObject {
     // Typed or pasted, a control character never reaches a code: a line end written into
     // the customer's file would split its line.
     void ricercaSenzaCaratteriDiControllo() {
-        FRicercaTesto d("", "", 0);
+        FRicercaTesto d("", "", zelvano::MetodoSost::Contiene);
         auto* trova = d.findChild<QLineEdit*>("TxtTestoTrova");
         auto* sost = d.findChild<QLineEdit*>("TxtTestoSost");
         QGuiApplication::clipboard()->setText(QStringLiteral("AB\n"));

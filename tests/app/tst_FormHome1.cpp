@@ -362,20 +362,21 @@ class ProvaFormHome1 : public QObject {
             const QRect riga = v->visualRect(v->model()->index(34, 2));
             visibile = v->viewport()->rect().contains(riga.center());
         };
-        pf->AspettaRicerca({true, "-", "", 0})
+        pf->AspettaRicerca({true, "-", "", zelvano::MetodoSost::Contiene})
             .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::No);
         QTest::keyClick(v, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(visibile);
         QCOMPARE(v->currentIndex().row(), 0); // the chosen article highlighted again
 
         // "MF" for "mf" would give MF9452 back as it is: no change to count or write.
-        pf->AspettaRicerca({true, "mf", "MF", 0}).AspettaMessaggio("Nessun aggiornamento eseguito");
+        pf->AspettaRicerca({true, "mf", "MF", zelvano::MetodoSost::Contiene})
+            .AspettaMessaggio("Nessun aggiornamento eseguito");
         QTest::keyClick(v, Qt::Key_H, Qt::ControlModifier);
 
         // After Yes the clerk is still on his article, in view.
         for (int k = 0; k < 19; ++k)
             QTest::keyClick(v, Qt::Key_F9);
-        pf->AspettaRicerca({true, "-", "", 0})
+        pf->AspettaRicerca({true, "-", "", zelvano::MetodoSost::Contiene})
             .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
         QTest::keyClick(v, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(w->MessaggioStato()->text(),

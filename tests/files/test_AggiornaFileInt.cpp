@@ -119,7 +119,7 @@ TEST(AggiornaFileInt, RefusesALineEndInsideACode) {
             {Lunga(test::RigaInt("I1", "UNO", "", "K9")), test::RigaInt("I2", "", "", "")},
             {test::RigaProd("Z", "001", "")});
         const std::string prima = test::LeggiFile(b.fileInt);
-        b.pf.AspettaRicerca({true, "K9", sost, 0})
+        b.pf.AspettaRicerca({true, "K9", sost, MetodoSost::Contiene})
             .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si)
             .AspettaMessaggio("Il nuovo codice dell'articolo I1 contiene un a capo: il file " +
                               b.fileInt + " non \xE8 stato modificato");

@@ -58,7 +58,8 @@ EsitoScelta PiattaformaFuzz::MostraFrmMsg() {
     return scelta();
 }
 
-EsitoRicerca PiattaformaFuzz::MostraRicercaTesto(const std::string&, const std::string&, uint8_t) {
+EsitoRicerca PiattaformaFuzz::MostraRicercaTesto(const std::string&, const std::string&,
+                                                 MetodoSost) {
     Verifica(static_cast<bool>(ricerca), "the find-and-replace window is not shown here");
     return ricerca();
 }

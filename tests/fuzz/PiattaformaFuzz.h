@@ -37,7 +37,7 @@ class PiattaformaFuzz : public Piattaforma {
     std::string SalvaFile(const std::string& titolo, const std::string& filtro) override;
     EsitoScelta MostraFrmMsg() override;
     EsitoRicerca MostraRicercaTesto(const std::string& trova, const std::string& sostituisci,
-                                    uint8_t modo) override;
+                                    MetodoSost modo) override;
     void MostraFrmPrgb(const std::string& Azione,
                        const std::function<void(BarraProgresso&)>& attivazione) override;
     void Occupato(bool) override {}

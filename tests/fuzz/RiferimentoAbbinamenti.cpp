@@ -87,16 +87,28 @@ void RipristinoRif(CoppieRif& c, const std::vector<std::string>& cdInt,
         }
 }
 
+namespace {
+// The text with every occurrence of one character removed.
+std::string TogliCharRif(const std::string& testo, char togli) {
+    std::string out;
+    for (const char ch : testo)
+        if (ch != togli)
+            out += ch;
+    return out;
+}
+} // namespace
+
 std::string ChiaveRif(const std::string& codice) {
-    std::string chiave;
-    for (const char ch : codice)
-        if (ch != ' ' && ch != '/' && ch != '.')
-            chiave += ch;
-    return chiave;
+    return TogliCharRif(TogliCharRif(TogliCharRif(codice, ' '), '/'), '.');
 }
 
 void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
               std::vector<std::string>& righeCatalogo) {
+    // Each line's code is cut out once, as a load would; its key is made anew at every
+    // comparison.
+    std::vector<std::string> codici;
+    for (const std::string& riga : righeCatalogo)
+        codici.push_back(CatalogoRif(riga).CdProd);
     for (std::size_t i = 1; i < codiciInt.size(); ++i) {
         if (c.pcdProd[i] != 0 || c.stato[i] == "X" || !c.sospesa[i].empty())
             continue;
@@ -106,7 +118,7 @@ void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
         for (;;) {
             std::size_t libera = 0, presa = 0;
             for (std::size_t j = 1; j <= righeCatalogo.size(); ++j) {
-                if (ChiaveRif(CatalogoRif(righeCatalogo[j - 1]).CdProd) != chiave)
+                if (ChiaveRif(codici[j - 1]) != chiave)
                     continue;
                 if (c.pcdInt[j] == 0) {
                     libera = j;
@@ -121,6 +133,7 @@ void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
             if (presa == 0)
                 break;
             righeCatalogo.push_back(righeCatalogo[presa - 1]);
+            codici.push_back(codici[presa - 1]);
             c.pcdInt.push_back(0);
         }
     }

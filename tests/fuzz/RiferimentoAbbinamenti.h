@@ -1,7 +1,8 @@
 #pragma once
 // The pairs and states of both tables as plain vectors, and the two ways they come about
 // without the user, written the plain way: the read-back of an output file onto freshly
-// loaded tables, and the automatic run with its copies of catalogue lines.
+// loaded tables, and the automatic run with its copies of catalogue lines. The one
+// reference the fuzz targets, the core tests and the benchmarks hold the program against.
 
 #include "data/StatoHome.h"
 
@@ -49,7 +50,7 @@ void RipristinoRif(CoppieRif& c, const std::vector<std::string>& cdInt,
 void ProvaRif(CoppieRif& c, const std::vector<std::string>& codiciInt,
               std::vector<std::string>& righeCatalogo);
 
-// The code without blanks, slashes and dots; case kept.
+// The code without blanks, then slashes, then dots, one removal after the other; case kept.
 std::string ChiaveRif(const std::string& codice);
 
 } // namespace zelvano::fuzz

@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         esito.trova = ComeDallaFinestra(fdp.ConsumeRandomLengthString(8));
     }
     esito.sostituisci = ComeDallaFinestra(fdp.ConsumeRandomLengthString(8));
-    esito.modo = fdp.ConsumeIntegralInRange<uint8_t>(0, 3);
+    // 3 is no method at all: it changes no code.
+    esito.modo = static_cast<MetodoSost>(fdp.ConsumeIntegralInRange<uint8_t>(0, 3));
     esito.confermata = fdp.ConsumeIntegralInRange(0, 7) != 0;
     const bool si = fdp.ConsumeBool();
 
@@ -109,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     for (std::size_t i = 1; esito.confermata && i < codici.size(); ++i) {
         std::string nuovo;
         if (prima.pcdProd[i] == 0 &&
-            SostituzioneRif(codici[i], trova, sostituisci, esito.modo, nuovo) &&
+            SostituzioneRif(codici[i], trova, sostituisci, static_cast<int>(esito.modo), nuovo) &&
             nuovo != codici[i]) {
             nuovi[i - 1] = nuovo;
             ++cambiati;

@@ -5,6 +5,7 @@
 #include "files/FileOutput.h"
 #include "matching/Associazioni.h"
 #include "matching/Selezione.h"
+#include "matching/Totali.h"
 #include "support/GuastoScrittura.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,10 @@ TEST_F(Associazioni, NotAssociableAndDisassociate) {
     EXPECT_TRUE(b.h.DatiModificati);
     b.pf.AspettaMessaggio("Articolo del gestionale non ancora associato ");
     DisAssocia(b.h);
+    // The mark typed by hand keeps its small a until the grid is filled again.
+    NonAssociabile(b.h);
+    RefreshGrideLabel(b.h);
+    EXPECT_EQ(b.Celle1(1), "0|X|*Non Associabile");
 }
 
 TEST_F(Associazioni, CancelWhenCatalogueRowNotShownLeavesGrd2) {

@@ -27,7 +27,7 @@ std::string Foto(const StatoHome& h, int32_t n) {
     std::string t = Numero(h.NumAssociati) + " " + Numero(h.NumNonAssociabili) + " |";
     for (int32_t i = 1; i <= h.NumInt; ++i)
         t += " " + h.ArtInt[i].Stato + Numero(h.ArtInt[i].PCdProd) + "/" +
-             Numero(h.ArtInt[i].Origine) + "/" + Numero(h.ArtInt[i].Gruppo);
+             Numero(static_cast<int>(h.ArtInt[i].Origine)) + "/" + Numero(h.ArtInt[i].Gruppo);
     t += " |";
     for (int32_t j = 1; j <= n; ++j)
         t += " " + h.ArtProd[j].Stato + Numero(h.ArtProd[j].PCdInt) + h.ArtProd[j].CdInt;

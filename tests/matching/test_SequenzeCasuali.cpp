@@ -45,13 +45,13 @@ class PiattaformaCasuale : public FintaPiattaforma {
     }
     // A find and replace of texts the codes hold, a line end now and then.
     EsitoRicerca MostraRicercaTesto(const std::string& t, const std::string& s,
-                                    uint8_t m) override {
+                                    MetodoSost m) override {
         if (!attiva)
             return FintaPiattaforma::MostraRicercaTesto(t, s, m);
         const char* const trova[] = {"AB", "K", "9", " ", "Q-", ""};
         const char* const con[] = {"X", "AB", "", "K 9", "Z\n", "k"};
         return {caso_() % 8 != 0, trova[caso_() % 6], con[caso_() % 6],
-                static_cast<uint8_t>(caso_() % 3)};
+                static_cast<MetodoSost>(caso_() % 3)};
     }
     // The opening's dialogs, from the paths queued.
     std::string ApriFile(const std::string& t, const std::string& f) override {

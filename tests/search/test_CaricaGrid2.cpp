@@ -14,6 +14,7 @@ struct ContaRidisegni : OsservatoreGriglia {
     int ridisegni = 0;
     void Ridisegna() override { ++ridisegni; }
     void CellaCambiata(int, int) override {}
+    void RigaCambiata(int) override {}
     void RigheCambiate(int, int) override {}
     void ColonneCambiate() override {}
     void RigaCorrenteCambiata(int) override {}

@@ -12,7 +12,7 @@ struct CasoSost {
     const char* codice;
     const char* trova; // as the user typed it
     const char* sostituisci;
-    uint8_t modo;
+    MetodoSost modo;
     const char* atteso; // nullptr: left alone
 };
 
@@ -22,29 +22,30 @@ std::string Lunga(std::string riga) {
     return riga + "FINE";
 }
 
-EsitoRicerca Esegui(const char* trova, const char* sost, uint8_t modo) {
+EsitoRicerca Esegui(const char* trova, const char* sost, MetodoSost modo) {
     return {true, trova, sost, modo};
 }
 
 TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
+    using enum MetodoSost;
     const CasoSost casi[] = {
-        {"AXBX", "x", "y", 0, "AYBY"},
-        {"AB12", "AB", "", 0, "12"},
-        {"AB12", "ab12", "K", 0, "K"},
-        {"ab12", "AB", "K", 0, nullptr}, // the find text is upper-cased, codes are not
-        {"AB12", "AB12", "K", 1, nullptr},
-        {"AB12", "AB", "ZX", 1, "ZX12"},
-        {"AB12", "12", "", 2, "AB"},
-        {"AB12", "", "Q", 1, "QAB12"},
-        {"AB12", "", "Q", 2, "AB12Q"},
+        {"AXBX", "x", "y", Contiene, "AYBY"},
+        {"AB12", "AB", "", Contiene, "12"},
+        {"AB12", "ab12", "K", Contiene, "K"},
+        {"ab12", "AB", "K", Contiene, nullptr}, // the find text is upper-cased, codes are not
+        {"AB12", "AB12", "K", Inizia, nullptr},
+        {"AB12", "AB", "ZX", Inizia, "ZX12"},
+        {"AB12", "12", "", Finisce, "AB"},
+        {"AB12", "", "Q", Inizia, "QAB12"},
+        {"AB12", "", "Q", Finisce, "AB12Q"},
         // A code that would come out as it was is no change: neither counted nor written.
-        {"AB12", "", "Q", 0, nullptr},
-        {"MF9452", "mf", "MF", 0, nullptr},
-        {"MF9452", "9452", "9452", 2, nullptr},
+        {"AB12", "", "Q", Contiene, nullptr},
+        {"MF9452", "mf", "MF", Contiene, nullptr},
+        {"MF9452", "9452", "9452", Finisce, nullptr},
     };
     for (const CasoSost& c : casi) {
         SCOPED_TRACE(std::string(c.codice) + " '" + c.trova + "' -> '" + c.sostituisci +
-                     "' method " + std::to_string(c.modo));
+                     "' method " + std::to_string(static_cast<int>(c.modo)));
         Banco b({Lunga(RigaInt("I1", "UNO", "", c.codice)), RigaInt("I2", "DUE", "", "")},
                 {RigaProd("Z", "001", "")});
         const std::string prima = LeggiFile(b.fileInt);
@@ -77,11 +78,11 @@ TEST(Sostituzione, MethodsReplaceAsTheUserExpects) {
 TEST(Sostituzione, PairedArticlesAndLeavingTheWindowChangeNothing) {
     Banco b({RigaInt("I1", "UNO", "", "K1"), RigaInt("I2", "DUE", "", "K1")},
             {RigaProd("K1", "001", "")}, RigaOut("K1", "I1", 'A'));
-    b.pf.AspettaRicerca({false, "K", "Z", 0});
+    b.pf.AspettaRicerca({false, "K", "Z", MetodoSost::Contiene});
     EXPECT_FALSE(ApriRicercaTesto(b.h));
     EXPECT_EQ(b.h.Trova, "");
 
-    b.pf.AspettaRicerca(Esegui("k", "z", 0))
+    b.pf.AspettaRicerca(Esegui("k", "z", MetodoSost::Contiene))
         .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(b.h.ArtInt[1].CdProd, "K1");
@@ -98,7 +99,7 @@ TEST(Sostituzione, ConfirmedReplacementKeepsTheChosenArticle) {
              RigaInt("I3", "TRE", "", "X-3")},
             {RigaProd("Y-2", "002", ""), RigaProd("Y-3", "003", "")});
     b.Scegli1(3);
-    b.pf.AspettaRicerca(Esegui("x", "y", 1))
+    b.pf.AspettaRicerca(Esegui("x", "y", MetodoSost::Inizia))
         .AspettaDomanda("Aggiornati 2 codici. Confermi?", Risposta::Si);
     mnuSostituisci_Click(b.h);
     EXPECT_EQ(b.h.MessaggioStato, "Aggiornati 2 codici in articoli.ber: 2 nuovi abbinamenti");

@@ -132,7 +132,8 @@ EsitoScelta FintaPiattaforma::MostraFrmMsg() {
     return Prossimo(Tipo::FrmMsg, {}).esito;
 }
 
-EsitoRicerca FintaPiattaforma::MostraRicercaTesto(const std::string&, const std::string&, uint8_t) {
+EsitoRicerca FintaPiattaforma::MostraRicercaTesto(const std::string&, const std::string&,
+                                                  MetodoSost) {
     return Prossimo(Tipo::RicercaTesto, {}).ricerca;
 }
 
