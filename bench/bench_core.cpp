@@ -9,22 +9,22 @@
 #include "fuzz/RiferimentoFile.h"
 
 #include "automatch/ProvaAbbinamenti.h"
+#include "coppie/Associazioni.h"
 #include "data/Abbinamento.h"
 #include "data/StatoHome.h"
 #include "data/Tabelle.h"
 #include "data/Testo.h"
 #include "files/FileOutput.h"
 #include "files/LettoreRighe.h"
-#include "matching/Associazioni.h"
-#include "matching/CaricaArchivi.h"
-#include "matching/CaricaGrid1.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "matching/SalvaArchivio.h"
-#include "matching/Selezione.h"
-#include "matching/Totali.h"
-#include "search/CaricaGrid2.h"
-#include "search/FiltroProd.h"
+#include "griglie/CaricaArchivi.h"
+#include "griglie/CaricaGrid1.h"
+#include "griglie/CaricaGrid2.h"
+#include "griglie/FiltroProd.h"
+#include "griglie/Selezione.h"
+#include "griglie/Totali.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "sessione/SalvaArchivio.h"
 
 #include <benchmark/benchmark.h>
 
@@ -126,7 +126,7 @@ struct Finestra {
 
 std::unique_ptr<Finestra> Apri(const std::string& fileOut) {
     auto f = std::make_unique<Finestra>();
-    CaricaFormHome(f->h);
+    PreparaFinestra(f->h);
     f->pf.percorsi = {Amb().file.fileInt, Amb().file.fileProd, fileOut};
     LeggiArchivi(f->h);
     return f;
@@ -254,7 +254,7 @@ template <bool Prod> void LeggiCarica(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto f = std::make_unique<Finestra>();
-        CaricaFormHome(f->h);
+        PreparaFinestra(f->h);
         state.ResumeTiming();
         if constexpr (Prod)
             CaricaFileProd(f->h, LeggiFileProd(percorso, f->h.DimProd));
@@ -340,7 +340,7 @@ void BM_LeggiArchivi(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto f = std::make_unique<Finestra>();
-        CaricaFormHome(f->h);
+        PreparaFinestra(f->h);
         f->pf.percorsi = {Amb().file.fileInt, Amb().file.fileProd, Amb().fileOutVuoto};
         faults -= PageFaultMinori();
         state.ResumeTiming();
@@ -589,7 +589,7 @@ std::unique_ptr<Finestra> ApriPerProva() {
     std::filesystem::copy_file(Amb().file.fileProd, catalogo,
                                std::filesystem::copy_options::overwrite_existing);
     auto f = std::make_unique<Finestra>();
-    CaricaFormHome(f->h);
+    PreparaFinestra(f->h);
     f->pf.percorsi = {InputCopie(), catalogo, Amb().fileOutVuoto};
     LeggiArchivi(f->h);
     return f;

@@ -10,13 +10,13 @@
 #include "GeneraDati.h"
 #include "PiattaformaBench.h"
 
+#include "coppie/DuplicaRiga.h"
 #include "data/StatoHome.h"
-#include "matching/DuplicaRiga.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
 #include "proposte/Proposte.h"
-#include "search/Classifica.h"
-#include "search/IndiceSuggerimenti.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "suggerimenti/Classifica.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,7 +78,7 @@ Ambiente& Amb() {
                                     zb::SemePredefinito, true);
             a.pf = std::make_unique<zb::PiattaformaBench>(modello);
             a.h = std::make_unique<StatoHome>(*a.pf);
-            CaricaFormHome(*a.h);
+            PreparaFinestra(*a.h);
             a.pf->percorsi = {a.file.fileInt, a.file.fileProd,
                               std::string(modello) + "/abbinamenti.txt"};
             LeggiArchivi(*a.h);

@@ -14,10 +14,10 @@
 #include "automatch/ProvaAbbinamenti.h"
 #include "data/StatoHome.h"
 #include "files/FileOutput.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "matching/SalvaArchivio.h"
-#include "search/CaricaGrid2.h"
+#include "griglie/CaricaGrid2.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "sessione/SalvaArchivio.h"
 
 #include <algorithm>
 #include <chrono>
@@ -90,21 +90,21 @@ template <class F> void Misura(const char* cosa, F&& passo) {
 
 // The automatic matching run, the filters a user types and a save.
 void Lavoro(zelvano::StatoHome& h, zelvano::bench::PiattaformaBench& pf) {
-    Misura("automatic matching run", [&] { zelvano::Esegui_provaAbbinamenti(h); });
+    Misura("automatic matching run", [&] { zelvano::AbbinaAutomaticamente(h); });
     std::printf("  pairs %d, catalogue records %d\n", h.NumAssociati, h.NumProd);
     Misura("filter, selective code", [&] {
         h.TxtCod = zelvano::bench::CodiceRaro;
-        zelvano::TxtCod_Change(h);
+        zelvano::CaricaGrid2(h);
     });
     std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
     Misura("filter, both boxes empty", [&] {
         h.TxtCod.clear();
-        zelvano::TxtCod_Change(h);
+        zelvano::CaricaGrid2(h);
     });
     std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
     Misura("filter, description word", [&] {
         h.txtDescr = "VITE";
-        zelvano::txtDescr_Change(h);
+        zelvano::CaricaGrid2(h);
     });
     std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
     h.DatiModificati = true;
@@ -137,7 +137,7 @@ int Vuote(long n) {
     const long rssPrima = StatoKb("VmRSS");
     zelvano::bench::PiattaformaBench pf(cartella);
     zelvano::StatoHome h(pf);
-    zelvano::CaricaFormHome(h);
+    zelvano::PreparaFinestra(h);
     pf.percorsi = {cartella + "/" + zelvano::bench::NomeFileInt,
                    cartella + "/" + zelvano::bench::NomeFileProd, cartella + "/apertura.txt"};
     const auto t0 = std::chrono::steady_clock::now();
@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
     const long rssPrima = StatoKb("VmRSS");
     zelvano::bench::PiattaformaBench pf(cartella);
     zelvano::StatoHome h(pf);
-    zelvano::CaricaFormHome(h);
+    zelvano::PreparaFinestra(h);
     pf.percorsi = {fileInt, fileProd, fileOut};
 
     rusage usoPrima{};

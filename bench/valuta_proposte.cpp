@@ -19,11 +19,11 @@
 
 #include "data/StatoHome.h"
 #include "data/Testo.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
 #include "proposte/CalibrazioneProposte.h"
 #include "proposte/Proposte.h"
-#include "search/IndiceSuggerimenti.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 
 #include <algorithm>
 #include <array>
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         std::filesystem::copy_file(argv[a + 1], copiaProd);
         zelvano::bench::PiattaformaBench pf(cartella.percorso);
         zelvano::StatoHome h(pf);
-        zelvano::CaricaFormHome(h);
+        zelvano::PreparaFinestra(h);
         pf.percorsi = {std::filesystem::absolute(argv[a]).string(), copiaProd,
                        cartella.percorso + "/abbinamenti.txt"};
         zelvano::LeggiArchivi(h);

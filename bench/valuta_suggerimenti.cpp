@@ -17,11 +17,11 @@
 
 #include "data/StatoHome.h"
 #include "data/Testo.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "search/Classifica.h"
-#include "search/IndiceSuggerimenti.h"
-#include "search/ParoleDescrizione.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "suggerimenti/Classifica.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
+#include "suggerimenti/ParoleDescrizione.h"
 
 #include <algorithm>
 #include <chrono>
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
 
         zelvano::bench::PiattaformaBench pf(cartella.percorso);
         zelvano::StatoHome h(pf);
-        zelvano::CaricaFormHome(h);
+        zelvano::PreparaFinestra(h);
         pf.percorsi = {fileInt, copiaProd, fileOut};
         zelvano::LeggiArchivi(h);
         for (const auto& m : pf.messaggi)

@@ -1,23 +1,31 @@
 # Fails when a unit includes a header of a layer above its own. The layers, lowest first:
-# data, files, the procedures (matching, automatch, search), the proposals built on the
-# search, app.
+# data, files, then the procedures by capability (the grids, pairing and undo, the
+# automatic run, the suggestions, the proposals, the session), then app. No two folders
+# share a level, so no two can include each other; a folder without a level fails the
+# check, so a new one cannot slip past it.
 # Every form of include counts: "dir/x.h" and <dir/x.h>, "../dir/x.h" and "./x.h" (read
 # from the including file's folder), with or without blanks around the # and the word.
 # Run as: cmake -DSORGENTI=<src folder> -P ControllaLivelli.cmake
 set(livello_data 0)
 set(livello_files 1)
-set(livello_matching 2)
-set(livello_automatch 2)
-set(livello_search 2)
-set(livello_proposte 3)
-set(livello_app 4)
+set(livello_griglie 2)
+set(livello_coppie 3)
+set(livello_automatch 4)
+set(livello_suggerimenti 5)
+set(livello_proposte 6)
+set(livello_sessione 7)
+set(livello_app 8)
 
 get_filename_component(radice "${SORGENTI}" ABSOLUTE)
 file(GLOB_RECURSE unita RELATIVE "${radice}" "${radice}/*.h" "${radice}/*.cpp")
 set(errori "")
 foreach(u IN LISTS unita)
     string(REGEX MATCH "^[^/]+" cartella "${u}")
+    if(NOT u MATCHES "/")
+        continue()
+    endif()
     if(NOT DEFINED livello_${cartella})
+        string(APPEND errori "  ${u}: the folder ${cartella} has no level\n")
         continue()
     endif()
     get_filename_component(qui "${radice}/${u}" DIRECTORY)

@@ -12,18 +12,18 @@
 #include "app/PiattaformaQt.h"
 #include "app/VistaGriglia.h"
 
+#include "coppie/Associazioni.h"
+#include "coppie/Decisioni.h"
 #include "data/ColonneGriglie.h"
 #include "files/FileOutput.h"
-#include "matching/Associazioni.h"
-#include "matching/Decisioni.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "matching/SalvaArchivio.h"
-#include "matching/Selezione.h"
+#include "griglie/CaricaGrid2.h"
+#include "griglie/Selezione.h"
 #include "proposte/Proposte.h"
-#include "search/CaricaGrid2.h"
-#include "search/ScegliSuggerimento.h"
-#include "search/Sostituzione.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "sessione/SalvaArchivio.h"
+#include "sessione/Sostituzione.h"
+#include "suggerimenti/ScegliSuggerimento.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -186,7 +186,7 @@ FormHome1::FormHome1(zelvano::Piattaforma* piattaforma, QWidget* parent)
         piattaformaPropria_->ImpostaFinestra(this, [this] { SincronizzaDaStato(); });
 
     try {
-        zelvano::CaricaFormHome(h_);
+        zelvano::PreparaFinestra(h_);
     } catch (const std::exception& e) {
         MostraErrore(e.what());
     }
@@ -382,7 +382,7 @@ void FormHome1::CreaMenu() {
     mnuSostituisci->setObjectName(QStringLiteral("mnuSostituisci"));
     mnuSostituisci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(mnuSostituisci, &QAction::triggered, this,
-            [this] { Esegui([this] { zelvano::mnuSostituisci_Click(h_); }); });
+            [this] { Esegui([this] { zelvano::SostituisciCodiciFornitore(h_); }); });
     // Outside Esegui: the window it opens runs commands of its own through Esegui.
     QAction* mnuProposte = mnuFile->addAction(QStringLiteral("Abbinamenti &proposti..."));
     mnuProposte->setObjectName(QStringLiteral("mnuProposte"));
@@ -464,7 +464,7 @@ QWidget* FormHome1::CreaFrame1() {
                                   {9, 10560, false},
                                   {10, 11880, true}}));
 
-    grd1_ = CreaGriglia("grd1", h_.grd1, zelvano::grd1_Click, zelvano::grd1_MouseMove);
+    grd1_ = CreaGriglia("grd1", h_.grd1, zelvano::ScegliRigaGrd1, zelvano::DidascaliaGrd1);
     // Room for the chosen row with one row above and one below, whatever the split: the
     // input side never gets smaller than that, even on a 768-pixel screen.
     grd1_->setMinimumHeight(grd1_->horizontalHeader()->sizeHint().height() +
@@ -536,23 +536,23 @@ QWidget* FormHome1::CreaFrame2() {
     connect(TxtCod_, &QLineEdit::textEdited, this, [this](const QString& testo) {
         Esegui([this, testo] {
             h_.TxtCod = ACp1252(testo);
-            zelvano::TxtCod_Change(h_);
+            zelvano::CaricaGrid2(h_);
         });
     });
     connect(txtDescr_, &QLineEdit::textEdited, this, [this](const QString& testo) {
         Esegui([this, testo] {
             h_.txtDescr = ACp1252(testo);
-            zelvano::txtDescr_Change(h_);
+            zelvano::CaricaGrid2(h_);
         });
     });
     connect(cmBAndOr_, &QComboBox::activated, this, [this](int indice) {
         Esegui([this, indice] {
             h_.cmBAndOrIndice = indice;
-            zelvano::cmBAndOr_Click(h_);
+            zelvano::CaricaGrid2(h_);
         });
     });
 
-    Grd2_ = CreaGriglia("Grd2", h_.Grd2, zelvano::Grd2_Click, zelvano::Grd2_MouseMove);
+    Grd2_ = CreaGriglia("Grd2", h_.Grd2, zelvano::ScegliRigaGrd2, zelvano::DidascaliaGrd2);
     // The suggestions take the room right of Grd2, whose columns keep their widths.
     pannelloSuggerimenti_ = new PannelloSuggerimenti;
     connect(pannelloSuggerimenti_, &PannelloSuggerimenti::richiesto, this,
@@ -658,7 +658,7 @@ bool FormHome1::event(QEvent* evento) {
 void FormHome1::PrimaAttivazione() {
     attivazioneInCoda_ = false;
     if (h_.primaAttivazione)
-        Esegui([this] { zelvano::Form_Activate(h_); });
+        Esegui([this] { zelvano::ApriAllaPrimaAttivazione(h_); });
 }
 
 void FormHome1::closeEvent(QCloseEvent* evento) {
@@ -667,7 +667,7 @@ void FormHome1::closeEvent(QCloseEvent* evento) {
         return;
     }
     bool chiudi = false;
-    Esegui([this, &chiudi] { chiudi = zelvano::Form_QueryUnload(h_); });
+    Esegui([this, &chiudi] { chiudi = zelvano::ConfermaChiusura(h_); });
     if (chiudi)
         evento->accept();
     else

@@ -5,8 +5,8 @@
 
 #include "app/PiattaformaAnnotata.h"
 #include "data/StatoHome.h"
-#include "search/Classifica.h"
-#include "search/IndiceSuggerimenti.h"
+#include "suggerimenti/Classifica.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 
 #include <QMainWindow>
 

@@ -6,7 +6,7 @@
 #include "proposte/AccettaProposte.h"
 #include "proposte/Campione.h"
 #include "proposte/Resoconto.h"
-#include "search/DifferenzeCodice.h"
+#include "suggerimenti/DifferenzeCodice.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 // marked), its description and, when it is taken, the input article it is paired with.
 // Return or a double-click on a row asks for that candidate, as Ctrl+1 ... Ctrl+9 do.
 
-#include "search/Classifica.h"
+#include "suggerimenti/Classifica.h"
 
 #include <QWidget>
 

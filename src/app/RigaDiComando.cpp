@@ -5,13 +5,13 @@
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/FileOutput.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "matching/SalvaArchivio.h"
 #include "proposte/AccettaProposte.h"
 #include "proposte/Campione.h"
 #include "proposte/Proposte.h"
-#include "search/IndiceSuggerimenti.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "sessione/SalvaArchivio.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 
 #include <charconv>
 #include <cstdio>
@@ -79,7 +79,7 @@ int Esegui(const Argomenti& a) {
     using namespace zelvano;
     PiattaformaConsole pf(a.input, a.catalogo, a.output);
     StatoHome h(pf);
-    CaricaFormHome(h);
+    PreparaFinestra(h);
     const uint64_t apertura = h.Apertura;
     LeggiArchivi(h);
     if (h.Apertura == apertura)

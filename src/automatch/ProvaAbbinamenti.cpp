@@ -1,14 +1,14 @@
 #include "automatch/ProvaAbbinamenti.h"
 
 #include "automatch/IndiceChiavi.h"
+#include "coppie/Decisioni.h"
+#include "coppie/DuplicaRiga.h"
 #include "data/Abbinamento.h"
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
 #include "files/FileCatalogo.h"
-#include "matching/Decisioni.h"
-#include "matching/DuplicaRiga.h"
 
 #include <chrono>
 #include <optional>
@@ -137,7 +137,7 @@ EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra) {
     return esito;
 }
 
-EsitoProva Esegui_provaAbbinamenti(StatoHome& h) {
+EsitoProva AbbinaAutomaticamente(StatoHome& h) {
     EsitoProva esito;
     Decisione decisione(h, "associazioni automatiche");
     h.pf.MostraFrmPrgb("ProvaAbb",

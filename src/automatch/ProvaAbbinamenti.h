@@ -23,7 +23,7 @@ struct EsitoProva {
 };
 
 // Runs the pass under the progress window, then tells the user of any copy that failed.
-EsitoProva Esegui_provaAbbinamenti(StatoHome& h);
+EsitoProva AbbinaAutomaticamente(StatoHome& h);
 // The pass itself; the progress window calls it once it is up.
 EsitoProva ProvaAbbinamenti(StatoHome& h, BarraProgresso& barra);
 

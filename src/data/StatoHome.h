@@ -65,7 +65,7 @@ struct StatoHome {
     Conteggi Totali;
 
     // The chosen input and catalogue records, 0 = none: the one place the choice is kept.
-    // The grids' current rows show them (RigaGrd1 and RigaGrd2 in matching/Selezione).
+    // The grids' current rows show them (RigaGrd1 and RigaGrd2 in griglie/Selezione).
     int32_t PCdIntSel = 0, PCdProdSel = 0;
 
     bool primaAttivazione = true;

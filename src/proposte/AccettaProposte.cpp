@@ -1,10 +1,10 @@
 #include "proposte/AccettaProposte.h"
 
+#include "coppie/Decisioni.h"
 #include "data/Abbinamento.h"
 #include "data/StatoHome.h"
 #include "data/Testo.h"
-#include "matching/Decisioni.h"
-#include "matching/Totali.h"
+#include "griglie/Totali.h"
 
 namespace zelvano {
 

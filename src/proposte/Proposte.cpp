@@ -8,10 +8,10 @@
 #include "proposte/InParallelo.h"
 #include "proposte/RicercaCodici.h"
 #include "proposte/SomiglianzaDescrizione.h"
-#include "search/CodiceSuggerimenti.h"
-#include "search/DistanzaCodici.h"
-#include "search/IndiceSuggerimenti.h"
-#include "search/ParoleDescrizione.h"
+#include "suggerimenti/CodiceSuggerimenti.h"
+#include "suggerimenti/DistanzaCodici.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
+#include "suggerimenti/ParoleDescrizione.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "data/Cp1252.h"
 #include "data/StatoHome.h"
 #include "proposte/InParallelo.h"
-#include "search/DistanzaCodici.h"
-#include "search/IndiceSuggerimenti.h"
+#include "suggerimenti/DistanzaCodici.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 
 namespace zelvano {
 

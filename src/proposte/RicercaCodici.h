@@ -6,7 +6,7 @@
 // a slip costs a few look-ups. Built once per set of proposals, on a few threads.
 
 #include "data/Fnv.h"
-#include "search/CodiceSuggerimenti.h"
+#include "suggerimenti/CodiceSuggerimenti.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "proposte/SomiglianzaDescrizione.h"
 
 #include "proposte/RicercaCodici.h"
-#include "search/ParoleDescrizione.h"
+#include "suggerimenti/ParoleDescrizione.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 // starts, a word one slip away counting as found, a missing word with a digit in it (a
 // size, a norm) speaking against the article.
 
-#include "search/IndiceSuggerimenti.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 
 #include <cstdint>
 #include <string>

@@ -6,9 +6,9 @@
 #include "app/Cp1252Qt.h"
 #include "app/FormHome1.h"
 #include "app/PannelloSuggerimenti.h"
-#include "matching/Selezione.h"
-#include "matching/Totali.h"
-#include "search/CaricaGrid2.h"
+#include "griglie/CaricaGrid2.h"
+#include "griglie/Selezione.h"
+#include "griglie/Totali.h"
 #include "support/FileTemporanei.h"
 #include "support/FintaPiattaforma.h"
 
@@ -197,8 +197,8 @@ class ProvaFormHome1 : public QObject {
         Apri();
         zelvano::StatoHome& h = w->Stato();
         h.TxtCod.clear(); // the whole catalogue
-        w->Esegui([&h] { zelvano::TxtCod_Change(h); });
-        w->Esegui([&h] { zelvano::Grd2_Click(h, h.Grd2.RigaDi(3)); }); // K300
+        w->Esegui([&h] { zelvano::CaricaGrid2(h); });
+        w->Esegui([&h] { zelvano::ScegliRigaGrd2(h, h.Grd2.RigaDi(3)); }); // K300
         for (auto [griglia, vista, scelto] :
              {std::tuple{&h.grd1, grd1(), h.PCdIntSel}, std::tuple{&h.Grd2, Grd2(), 3}}) {
             QAbstractItemModel* m = vista->model();

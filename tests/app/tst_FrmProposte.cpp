@@ -9,7 +9,7 @@
 #include "app/FormHome1.h"
 #include "app/FrmProposte.h"
 #include "proposte/Proposte.h"
-#include "search/IndiceSuggerimenti.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 #include "support/FileTemporanei.h"
 #include "support/FintaPiattaforma.h"
 

@@ -8,11 +8,11 @@
 
 #include "data/Testo.h"
 #include "files/ErroreFile.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "matching/Selezione.h"
-#include "matching/Totali.h"
-#include "search/Sostituzione.h"
+#include "griglie/Selezione.h"
+#include "griglie/Totali.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
+#include "sessione/Sostituzione.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ std::vector<std::string> Input(const std::vector<std::string>& codici) {
 
 // The run as its callers make it: the totals are theirs to show.
 void Esegui(StatoHome& h) {
-    Esegui_provaAbbinamenti(h);
+    AbbinaAutomaticamente(h);
     AggiornaTotAbbinati(h);
 }
 
@@ -109,7 +109,7 @@ TEST(ProvaAbbinamenti, ProgressBarRangeFollowsTheArticles) {
     Banco b(Input({"Q"}), Catalogo({"Z"}), "\r\n");
     b.h.NumInt = 0;
     b.pf.progresso.clear();
-    Esegui_provaAbbinamenti(b.h);
+    AbbinaAutomaticamente(b.h);
     EXPECT_EQ(b.pf.progresso, std::vector<std::string>{"ProvaAbb"});
 }
 
@@ -170,7 +170,7 @@ TEST(ProvaAbbinamenti, ConfirmedReplacementPairsTheCorrectedCodes) {
     ASSERT_EQ(b.Totali(), "0|0|2");
     b.pf.AspettaRicerca({true, "-", "", MetodoSost::Contiene})
         .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
-    mnuSostituisci_Click(b.h);
+    SostituisciCodiciFornitore(b.h);
     EXPECT_EQ(Partner(b.h), "1 -");
     EXPECT_EQ(b.Totali(), "1|0|1");
     EXPECT_EQ(b.Cella1(1, "CDPROD2"), "AB1234");

@@ -1,7 +1,7 @@
 #include "data/Tabelle.h"
 
 #include "data/Testo.h"
-#include "matching/CaricaArchivi.h"
+#include "griglie/CaricaArchivi.h"
 #include "support/Banco.h"
 
 #include <gtest/gtest.h>

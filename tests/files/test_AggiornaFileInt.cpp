@@ -1,6 +1,6 @@
 #include "files/AggiornaFileInt.h"
 
-#include "search/Sostituzione.h"
+#include "sessione/Sostituzione.h"
 #include "support/Banco.h"
 
 #include <gtest/gtest.h>
@@ -123,7 +123,7 @@ TEST(AggiornaFileInt, RefusesALineEndInsideACode) {
             .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si)
             .AspettaMessaggio("Il nuovo codice dell'articolo I1 contiene un a capo: il file " +
                               b.fileInt + " non \xE8 stato modificato");
-        mnuSostituisci_Click(b.h);
+        SostituisciCodiciFornitore(b.h);
         b.pf.VerificaFine();
         EXPECT_EQ(test::LeggiFile(b.fileInt), prima);
         EXPECT_EQ(b.h.ArtInt[1].CdProd, "K9");

@@ -1,8 +1,8 @@
 #include "files/FileOutput.h"
 
 #include "data/Testo.h"
-#include "matching/Selezione.h"
-#include "matching/SalvaArchivio.h"
+#include "griglie/Selezione.h"
+#include "sessione/SalvaArchivio.h"
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 
@@ -99,10 +99,10 @@ TEST(SalvaArchivio, WriteCutShortLeavesTheOldFileWhole) {
 } // namespace
 } // namespace zelvano
 
-#include "matching/Associazioni.h"
-#include "matching/Decisioni.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
+#include "coppie/Associazioni.h"
+#include "coppie/Decisioni.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
 
 namespace zelvano {
 namespace {
@@ -180,7 +180,7 @@ TEST(SalvaArchivio, FailedSaveOffersAnotherFileOnEverySavePath) {
         // No first: nothing is saved and the work stays marked unsaved.
         b.pf.AspettaMessaggio(fallito).AspettaDomanda(AltroFile, Risposta::No);
         bool esito = via == F1         ? SalvaArchivio(b.h)
-                     : via == Chiusura ? Form_QueryUnload(b.h)
+                     : via == Chiusura ? ConfermaChiusura(b.h)
                                        : true;
         if (via == Apertura)
             LeggiArchivi(b.h);
@@ -198,7 +198,7 @@ TEST(SalvaArchivio, FailedSaveOffersAnotherFileOnEverySavePath) {
             .AspettaSalvaFile("Salva il file di output Zelvano", b.cartella.Percorso("salvati"));
         if (via == Apertura)
             b.pf.AspettaApriFile("Apri file Database", "").AspettaMessaggio("Richiesta interrotta");
-        esito = via == F1 ? SalvaArchivio(b.h) : via == Chiusura ? Form_QueryUnload(b.h) : true;
+        esito = via == F1 ? SalvaArchivio(b.h) : via == Chiusura ? ConfermaChiusura(b.h) : true;
         if (via == Apertura)
             LeggiArchivi(b.h);
         b.pf.VerificaFine();

@@ -2,8 +2,8 @@
 
 #include "Verifica.h"
 
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
 
 namespace zelvano::fuzz {
 
@@ -11,7 +11,7 @@ BancoFuzz::BancoFuzz()
     : fileInt(cartella.Percorso("articoli.ber")), fileProd(cartella.Percorso("catalogo.orv")),
       fileOut(cartella.Percorso("abbinamenti.txt")) {
     pf.cartella = cartella.Percorso("");
-    CaricaFormHome(h);
+    PreparaFinestra(h);
 }
 
 void BancoFuzz::Apri(std::string_view input, std::string_view catalogo, std::string_view uscita) {

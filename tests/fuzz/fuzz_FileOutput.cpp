@@ -23,11 +23,11 @@
 #include "Verifica.h"
 #include "support/Invarianti.h"
 
+#include "coppie/Associazioni.h"
 #include "files/FileOutput.h"
-#include "matching/Associazioni.h"
-#include "matching/SalvaArchivio.h"
-#include "matching/Selezione.h"
-#include "search/CaricaGrid2.h"
+#include "griglie/CaricaGrid2.h"
+#include "griglie/Selezione.h"
+#include "sessione/SalvaArchivio.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <optional>
@@ -92,7 +92,7 @@ void Suggerimento(StatoHome& h, bool input, int riga, int col) {
         }
     }
     const std::optional<std::string> testo =
-        input ? grd1_MouseMove(h, riga, col) : Grd2_MouseMove(h, riga, col);
+        input ? DidascaliaGrd1(h, riga, col) : DidascaliaGrd2(h, riga, col);
     Uguali(testo.value_or("(as it was)"), atteso.value_or("(as it was)"),
            "the tooltip over a grid cell");
 }
@@ -177,17 +177,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         switch (op) {
         case 0:
             if (h.grd1.Rows() > 1) {
-                grd1_Click(h, fdp.ConsumeIntegralInRange(1, h.grd1.Rows() - 1));
+                ScegliRigaGrd1(h, fdp.ConsumeIntegralInRange(1, h.grd1.Rows() - 1));
             }
             break;
         case 1:
             if (h.Grd2.Rows() > 1) {
-                Grd2_Click(h, fdp.ConsumeIntegralInRange(1, h.Grd2.Rows() - 1));
+                ScegliRigaGrd2(h, fdp.ConsumeIntegralInRange(1, h.Grd2.Rows() - 1));
             }
             break;
         case 2:
             h.TxtCod = fdp.ConsumeBool() ? "" : fdp.PickValueInArray(CodiciCatalogo);
-            TxtCod_Change(h);
+            CaricaGrid2(h);
             break;
         case 3:
         case 4:

@@ -14,8 +14,8 @@
 #include "support/FileTemporanei.h"
 
 #include "data/StatoHome.h"
-#include "matching/EventiFinestra.h"
-#include "search/CaricaGrid2.h"
+#include "griglie/CaricaGrid2.h"
+#include "sessione/EventiFinestra.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     PiattaformaFuzz pf;
     pf.cartella = cartella.Percorso("");
     StatoHome h(pf);
-    CaricaFormHome(h);
+    PreparaFinestra(h);
 
     h.NumInt = 3;
     h.ArtInt.resize(4);
@@ -58,15 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         switch (quale) {
         case 0:
             h.TxtCod = fdp.ConsumeRandomLengthString(12);
-            TxtCod_Change(h);
+            CaricaGrid2(h);
             break;
         case 1:
             h.txtDescr = fdp.ConsumeRandomLengthString(24);
-            txtDescr_Change(h);
+            CaricaGrid2(h);
             break;
         case 2:
             h.cmBAndOrIndice = fdp.ConsumeIntegralInRange(-1, 1);
-            cmBAndOr_Click(h);
+            CaricaGrid2(h);
             break;
         default:
             CaricaGrid2(h);

@@ -21,8 +21,8 @@
 #include "data/Abbinamento.h"
 #include "data/Cp1252.h"
 #include "files/LetturaArchivi.h"
-#include "matching/Totali.h"
-#include "search/Sostituzione.h"
+#include "griglie/Totali.h"
+#include "sessione/Sostituzione.h"
 
 #include <filesystem>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         Verifica(h.grd1.Row() == 0, "while the question waits no data row is current");
         return si ? Risposta::Si : Risposta::No;
     };
-    mnuSostituisci_Click(h);
+    SostituisciCodiciFornitore(h);
 
     const std::string domanda =
         cambiati == 1 ? std::string("Aggiornato 1 codice. Confermi?")

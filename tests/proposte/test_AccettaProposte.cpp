@@ -5,8 +5,8 @@
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 
-#include "matching/Associazioni.h"
-#include "matching/Decisioni.h"
+#include "coppie/Associazioni.h"
+#include "coppie/Decisioni.h"
 
 #include <gtest/gtest.h>
 

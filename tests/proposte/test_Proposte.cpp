@@ -2,7 +2,7 @@
 
 #include "GeneraDati.h"
 #include "data/StatoHome.h"
-#include "search/IndiceSuggerimenti.h"
+#include "suggerimenti/IndiceSuggerimenti.h"
 #include "support/Banco.h"
 
 #include <gtest/gtest.h>

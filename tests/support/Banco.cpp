@@ -1,10 +1,10 @@
 #include "Banco.h"
 
 #include "data/Testo.h"
-#include "matching/EventiFinestra.h"
-#include "matching/LeggiArchivi.h"
-#include "matching/Selezione.h"
-#include "search/CaricaGrid2.h"
+#include "griglie/CaricaGrid2.h"
+#include "griglie/Selezione.h"
+#include "sessione/EventiFinestra.h"
+#include "sessione/LeggiArchivi.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ Banco::Banco(const std::vector<std::string>& righeInt, const std::vector<std::st
     fileInt = cartella.Scrivi("articoli.ber", Unisci(righeInt));
     fileProd = cartella.Scrivi("catalogo.orv", Unisci(righeProd));
     fileOut = cartella.Scrivi("abbinamenti.txt", output);
-    CaricaFormHome(h);
+    PreparaFinestra(h);
     pf.AspettaApriFile("Apri file Database", fileInt)
         .AspettaApriFile("Apri file Orvessa", fileProd)
         .AspettaSalvaFile("Salva il file di output Zelvano", fileOut);
@@ -56,11 +56,11 @@ int Banco::Riga2(int32_t j) const {
 }
 
 void Banco::Scegli2(int32_t j) {
-    Grd2_Click(h, Riga2(j));
+    ScegliRigaGrd2(h, Riga2(j));
 }
 
 void Banco::Scegli1(int32_t i) {
-    grd1_Click(h, h.grd1.RigaDi(i));
+    ScegliRigaGrd1(h, h.grd1.RigaDi(i));
 }
 
 void Banco::Scegli(int32_t i, int32_t j) {
