@@ -412,15 +412,15 @@ const Filtro FiltroDueParole{"", "ACCIAIO INOX"};
 
 void Grid2(benchmark::State& state, const Filtro* filtro) {
     StatoHome& h = Caricata().h;
-    h.TxtCod = filtro->codice;
-    h.txtDescr = filtro->descrizione;
-    h.cmBAndOrIndice = 0; // AND
+    h.Testi.TxtCod = filtro->codice;
+    h.Testi.txtDescr = filtro->descrizione;
+    h.Testi.cmBAndOrIndice = 0; // AND
     for (auto _ : state)
         CaricaGrid2(h);
     state.SetItemsProcessed(state.iterations() * h.NumProd);
     state.counters["righe"] = h.Grd2.Rows() - 1;
-    h.TxtCod.clear();
-    h.txtDescr.clear();
+    h.Testi.TxtCod.clear();
+    h.Testi.txtDescr.clear();
 }
 BENCHMARK_CAPTURE(Grid2, Selettivo, &FiltroSelettivo)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Grid2, TuttiPassano, &FiltroVuoto)->Unit(benchmark::kMillisecond);
@@ -502,8 +502,8 @@ void AnnullaAssoc_(benchmark::State& state, bool riordinata) {
         const int32_t i = coppie[k];
         k = (k + 997) % coppie.size();
         const int32_t j = h.ArtInt[i].PCdProd;
-        h.TxtCod = h.ArtProd[j].CdProd;
-        h.txtDescr.clear();
+        h.Testi.TxtCod = h.ArtProd[j].CdProd;
+        h.Testi.txtDescr.clear();
         CaricaGrid2(h);
         const auto t0 = Orologio::now();
         AnnullaAssoc(h, i);
@@ -512,7 +512,7 @@ void AnnullaAssoc_(benchmark::State& state, bool riordinata) {
         // The pair back, so every undo finds the same amount of work.
         Collega(h, i, j, Origine::Automatico);
     }
-    h.TxtCod.clear();
+    h.Testi.TxtCod.clear();
     ImpostaCoppie(h);
 }
 void BM_AnnullaAssoc(benchmark::State& state) {
@@ -546,11 +546,11 @@ void Movimento(benchmark::State& state, void (*mossa)(StatoHome&)) {
         const double s = std::chrono::duration<double>(t1 - t0).count();
         state.SetIterationTime(s);
         massimo = std::max(massimo, s);
-        intere += h.TxtCod.empty() ? 1 : 0;
+        intere += h.Testi.TxtCod.empty() ? 1 : 0;
     }
     state.counters["max_ms"] = massimo * 1000;
     state.counters["intere"] = intere;
-    h.TxtCod.clear();
+    h.Testi.TxtCod.clear();
 }
 void BM_CercaPrimoDaAbbinare(benchmark::State& state) {
     Movimento(state, CercaPrimoDaAbbinare);

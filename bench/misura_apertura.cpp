@@ -93,17 +93,17 @@ void Lavoro(zelvano::StatoHome& h, zelvano::bench::PiattaformaBench& pf) {
     Misura("automatic matching run", [&] { zelvano::AbbinaAutomaticamente(h); });
     std::printf("  pairs %d, catalogue records %d\n", h.NumAssociati, h.NumProd);
     Misura("filter, selective code", [&] {
-        h.TxtCod = zelvano::bench::CodiceRaro;
+        h.Testi.TxtCod = zelvano::bench::CodiceRaro;
         zelvano::CaricaGrid2(h);
     });
     std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
     Misura("filter, both boxes empty", [&] {
-        h.TxtCod.clear();
+        h.Testi.TxtCod.clear();
         zelvano::CaricaGrid2(h);
     });
     std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
     Misura("filter, description word", [&] {
-        h.txtDescr = "VITE";
+        h.Testi.txtDescr = "VITE";
         zelvano::CaricaGrid2(h);
     });
     std::printf("  Grd2 rows %d\n", h.Grd2.Rows() - 1);
@@ -276,7 +276,7 @@ int main(int argc, char** argv) {
                 nuovo ? "yes" : "no");
 
     // The code box emptied: every catalogue article in Grd2.
-    h.TxtCod.clear();
+    h.Testi.TxtCod.clear();
     Misura("Grd2 refill, code box empty", [&] { zelvano::CaricaGrid2(h); });
     const double hwmRiempita = static_cast<double>(StatoKb("VmHWM")) / 1024.0;
     std::printf("  Grd2 rows %d; peak RSS after that refill %.1f MiB (%.2f of the files)\n",

@@ -535,19 +535,19 @@ QWidget* FormHome1::CreaFrame2() {
     // textEdited comes from the user only: the core's own writes to the boxes stay silent.
     connect(TxtCod_, &QLineEdit::textEdited, this, [this](const QString& testo) {
         Esegui([this, testo] {
-            h_.TxtCod = ACp1252(testo);
+            h_.Testi.TxtCod = ACp1252(testo);
             zelvano::CaricaGrid2(h_);
         });
     });
     connect(txtDescr_, &QLineEdit::textEdited, this, [this](const QString& testo) {
         Esegui([this, testo] {
-            h_.txtDescr = ACp1252(testo);
+            h_.Testi.txtDescr = ACp1252(testo);
             zelvano::CaricaGrid2(h_);
         });
     });
     connect(cmBAndOr_, &QComboBox::activated, this, [this](int indice) {
         Esegui([this, indice] {
-            h_.cmBAndOrIndice = indice;
+            h_.Testi.cmBAndOrIndice = indice;
             zelvano::CaricaGrid2(h_);
         });
     });
@@ -577,7 +577,7 @@ QWidget* FormHome1::CreaFrame2() {
 void FormHome1::Esegui(const std::function<void()>& comando) {
     if (inComando_)
         return;
-    h_.MessaggioStato.clear();
+    h_.Testi.MessaggioStato.clear();
     annotata_.Dimentica();
     {
         QScopedValueRollback inCorso(inComando_, true);
@@ -595,7 +595,7 @@ void FormHome1::Esegui(const std::function<void()>& comando) {
     // What the command did, or the message it ran into; a command that says neither (a
     // move) leaves the last words in place.
     const std::string& detto =
-        h_.MessaggioStato.empty() ? annotata_.UltimoMessaggio() : h_.MessaggioStato;
+        h_.Testi.MessaggioStato.empty() ? annotata_.UltimoMessaggio() : h_.Testi.MessaggioStato;
     if (!detto.empty()) {
         const QString testo = DaCp1252(detto);
         messaggioStato_->setText(testo.section(u'\n', 0, 0));
@@ -625,12 +625,12 @@ void FormHome1::SincronizzaDaStato() {
     const std::array<std::string, 6> testiProd = TestiEtichetteProd(h_);
     for (std::size_t i = 0; i < lblFileprod_.size(); ++i)
         ImpostaTesto(lblFileprod_[i], testiProd[i]);
-    ImpostaTesto(TxtCod_, h_.TxtCod);
-    ImpostaTesto(txtDescr_, h_.txtDescr);
+    ImpostaTesto(TxtCod_, h_.Testi.TxtCod);
+    ImpostaTesto(txtDescr_, h_.Testi.txtDescr);
 
     const QSignalBlocker blocco(cmBAndOr_);
     QStringList voci;
-    for (const std::string& voce : h_.cmBAndOr)
+    for (const std::string& voce : h_.Testi.cmBAndOr)
         voci << DaCp1252(voce);
     QStringList attuali;
     for (int i = 0; i < cmBAndOr_->count(); ++i)
@@ -639,8 +639,8 @@ void FormHome1::SincronizzaDaStato() {
         cmBAndOr_->clear();
         cmBAndOr_->addItems(voci);
     }
-    if (cmBAndOr_->currentIndex() != h_.cmBAndOrIndice)
-        cmBAndOr_->setCurrentIndex(h_.cmBAndOrIndice);
+    if (cmBAndOr_->currentIndex() != h_.Testi.cmBAndOrIndice)
+        cmBAndOr_->setCurrentIndex(h_.Testi.cmBAndOrIndice);
 
     ImpostaTesto(modifiche_,
                  h_.DatiModificati ? "Modifiche non salvate" : "Nessuna modifica da salvare");

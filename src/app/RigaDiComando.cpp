@@ -84,7 +84,7 @@ int Esegui(const Argomenti& a) {
     LeggiArchivi(h);
     if (h.Apertura == apertura)
         return EsitoRifiutato; // LeggiArchivi has said why
-    Stampa(h.MessaggioStato);
+    Stampa(h.Testi.MessaggioStato);
 
     IndiceSuggerimenti indice;
     indice.Aggiorna(h);
@@ -104,7 +104,7 @@ int Esegui(const Argomenti& a) {
     }
     if (!SalvaArchivio(h))
         return EsitoRifiutato;
-    Stampa(h.MessaggioStato);
+    Stampa(h.Testi.MessaggioStato);
     Stampa("Articoli: " + NumeroConPunti(h.NumInt) +
            "; associati: " + NumeroConPunti(h.NumAssociati) +
            "; non associabili: " + NumeroConPunti(h.NumNonAssociabili) +

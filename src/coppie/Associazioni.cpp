@@ -86,7 +86,7 @@ void Associa(StatoHome& h) {
     if (copiata != 0)
         coppia += " (copia della riga " + Numero(copiata) + " del catalogo)";
     decisione.Descrivi("associazione di " + coppia);
-    h.MessaggioStato = "Associato " + coppia;
+    h.Testi.MessaggioStato = "Associato " + coppia;
 }
 
 void NonAssociabile(StatoHome& h) {
@@ -102,7 +102,7 @@ void NonAssociabile(StatoHome& h) {
         AnnullaAssoc(h, i);
     Marca(h, i, Origine::Utente);
     AggiornaTotAbbinati(h);
-    h.MessaggioStato = h.ArtInt[i].CdInt + " segnato come non associabile";
+    h.Testi.MessaggioStato = h.ArtInt[i].CdInt + " segnato come non associabile";
 }
 
 void DisAssocia(StatoHome& h) {
@@ -115,16 +115,16 @@ void DisAssocia(StatoHome& h) {
         decisione.Descrivi("tolto il segno di non associabile da " + in.CdInt);
         Smarca(h, i);
         AggiornaTotAbbinati(h);
-        h.MessaggioStato = in.CdInt + " di nuovo da associare";
+        h.Testi.MessaggioStato = in.CdInt + " di nuovo da associare";
     } else if (in.PCdProd != 0) {
         const std::string coppia = in.CdInt + " a " + h.ArtProd[in.PCdProd].CdProd;
         decisione.Descrivi("tolta l'associazione di " + coppia);
-        h.MessaggioStato = "Annullata l'associazione di " + coppia;
+        h.Testi.MessaggioStato = "Annullata l'associazione di " + coppia;
         AnnullaAssoc(h, i);
     } else if (!in.RigaSalvata.empty()) {
         // A saved pair the catalogue did not offer is undone as any other pair.
-        h.MessaggioStato = "Annullata l'associazione salvata di " + in.CdInt + " a " +
-                           Campo(in.RigaSalvata, 1, 25);
+        h.Testi.MessaggioStato = "Annullata l'associazione salvata di " + in.CdInt + " a " +
+                                 Campo(in.RigaSalvata, 1, 25);
         decisione.Descrivi("associazione salvata di " + in.CdInt + " annullata");
         LasciaRigaSalvata(h, i);
     } else {

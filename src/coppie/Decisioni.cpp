@@ -67,13 +67,13 @@ void Applica(StatoHome& h, const PassoRegistro& passo, bool indietro) {
 void Sposta(StatoHome& h, std::vector<PassoRegistro>& da, std::vector<PassoRegistro>& a,
             bool indietro, const char* nessuna, const char* fatto) {
     if (da.empty()) {
-        h.MessaggioStato = nessuna;
+        h.Testi.MessaggioStato = nessuna;
         return;
     }
     a.push_back(std::move(da.back()));
     da.pop_back();
     Applica(h, a.back(), indietro);
-    h.MessaggioStato = fatto + a.back().descrizione;
+    h.Testi.MessaggioStato = fatto + a.back().descrizione;
 }
 } // namespace
 

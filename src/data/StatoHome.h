@@ -1,8 +1,9 @@
 #pragma once
-// Everything the main window owns for the whole run: both tables and their grids, the
-// files, counters and flags, the current selection, the filter boxes and the status
-// lines. Every procedure of the program is a function on this one object, so the tests
-// can drive any of them without a window.
+// The state the procedures work on for the whole run: both tables, their pairs and
+// grids, the undo log and the chosen records, with the open files (FileAperti), the
+// totals to show (Conteggi) and the window's boxes and status text (TestiFinestra) each
+// in a part of its own. Every procedure is a function on this object, so the tests can
+// drive any of them without a window.
 
 #include "data/ArenaTesti.h"
 #include "data/ColonneGriglie.h"
@@ -14,6 +15,7 @@
 #include "data/Registro.h"
 #include "data/StoriaProposte.h"
 #include "data/Tabelle.h"
+#include "data/TestiFinestra.h"
 #include "data/Versione.h"
 
 #include <array>
@@ -53,9 +55,6 @@ struct StatoHome {
 
     FileAperti File;
     bool DatiModificati = false;
-    // What the last command did, in a few words, for the status bar; empty when it has
-    // nothing to add.
-    std::string MessaggioStato;
     // The decisions since the opening, for undo and redo.
     Registro Decisioni;
     // Groups of proposed pairs accepted and samples judged, for the progress report.
@@ -70,16 +69,12 @@ struct StatoHome {
 
     bool primaAttivazione = true;
 
-    std::string Trova, Sostituisci;
-    MetodoSost ModoSost = MetodoSost::Contiene;
-
     // The grids show the records through these.
     SorgenteGrd1 sorgente1{*this};
     SorgenteGrd2 sorgente2{*this};
     Griglia grd1, Grd2;
-    std::string TxtCod, txtDescr;
-    std::vector<std::string> cmBAndOr; // the combo's items
-    int cmBAndOrIndice = -1;           // selected item, -1 = none
+    // The filter boxes, find and replace, the status text.
+    TestiFinestra Testi;
 
     // The lines of each grid layout file (by name) as read once after an opening, or as the
     // program last wrote them: the refills of the grids at every keystroke apply these.

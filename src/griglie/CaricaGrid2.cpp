@@ -19,7 +19,7 @@ void CaricaGrid2(StatoHome& h) {
     g.SetRows(1);
     LeggiPoscolGrd2(h);
 
-    const FiltroProd filtro(h.TxtCod, h.txtDescr, h.cmBAndOrIndice == 1);
+    const FiltroProd filtro(h.Testi.TxtCod, h.Testi.txtDescr, h.Testi.cmBAndOrIndice == 1);
     std::vector<int32_t> passano = Filtra(filtro, h.CdProdU, h.DescrU, h.NumProd);
     // The catalogue article of the chosen input article becomes the chosen row; with none
     // chosen, the last free one shown. Pairs point both ways, so the article is found from

@@ -22,8 +22,8 @@ void AttivaSelezione1(StatoHome& h, int32_t i) {
     h.grd1.SetRow(riga);
     h.grd1.ShowCell(riga, 0);
     const RecArticolo& in = h.ArtInt[static_cast<std::size_t>(i)];
-    h.TxtCod = (in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd).str();
-    h.txtDescr.clear();
+    h.Testi.TxtCod = (in.PCdProd == 0 ? in.CdProd : h.ArtProd[in.PCdProd].CdProd).str();
+    h.Testi.txtDescr.clear();
     CaricaGrid2(h);
 }
 

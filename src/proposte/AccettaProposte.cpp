@@ -54,11 +54,11 @@ EsitoAccettazione AccettaGruppo(StatoHome& h, const GruppoProposte& g, int32_t c
     if (esito.accettate > 0)
         s.accettati.push_back({DescriviGruppo(g), esito.accettate, esito.saltate, erratiAttesi,
                                campione < static_cast<int32_t>(s.campioni.size()) ? campione : -1});
-    h.MessaggioStato = std::string(esito.accettate == 1 ? "Accettato " : "Accettati ") +
-                       Conta(esito.accettate, "abbinamento proposto", "abbinamenti proposti");
+    h.Testi.MessaggioStato = std::string(esito.accettate == 1 ? "Accettato " : "Accettati ") +
+                             Conta(esito.accettate, "abbinamento proposto", "abbinamenti proposti");
     if (esito.saltate > 0)
-        h.MessaggioStato += ", " + Conta(esito.saltate, "saltato", "saltati") +
-                            " (articolo gi\xE0 associato o non associabile)";
+        h.Testi.MessaggioStato += ", " + Conta(esito.saltate, "saltato", "saltati") +
+                                  " (articolo gi\xE0 associato o non associabile)";
     return esito;
 }
 

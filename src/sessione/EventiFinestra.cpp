@@ -35,8 +35,8 @@ void PreparaFinestra(StatoHome& h) {
     CollegaEventi(h);
 
     // Filled without a refill: Grd2 stays empty until an article is chosen.
-    h.cmBAndOr = {"AND", "OR"};
-    h.cmBAndOrIndice = 0;
+    h.Testi.cmBAndOr = {"AND", "OR"};
+    h.Testi.cmBAndOrIndice = 0;
 }
 
 void ApriAllaPrimaAttivazione(StatoHome& h) {

@@ -174,7 +174,7 @@ void LeggiArchivi(StatoHome& h) {
                               Conta(h.NumProd, "articolo", "articoli") + "): " + fatto;
     RefreshGrideLabel(h);
     CaricaOrdinamentiPrec1(h);
-    h.MessaggioStato = esito;
+    h.Testi.MessaggioStato = esito;
     AvvisaAbbinamentiSospesi(h, ripristino);
 }
 

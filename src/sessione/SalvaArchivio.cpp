@@ -72,7 +72,7 @@ bool SalvaArchivio(StatoHome& h) {
     h.File.FileOutVuoto = h.NumInt == 0;
     h.DatiModificati = false;
     h.Decisioni.salvatiA = static_cast<int64_t>(h.Decisioni.annullabili.size());
-    h.MessaggioStato =
+    h.Testi.MessaggioStato =
         "Salvati " + Conta(h.NumAssociati, "abbinamento", "abbinamenti") + " e " +
         Conta(h.NumNonAssociabili, "articolo non associabile", "articoli non associabili") +
         " in " + Cp1252DaUtf8(NomeSenzaCartella(h.File.FileOut));

@@ -84,13 +84,14 @@ void TornaAllArticolo(StatoHome& h, int32_t scelto) {
 } // namespace
 
 bool ApriRicercaTesto(StatoHome& h) {
-    const EsitoRicerca esito = h.pf.MostraRicercaTesto(h.Trova, h.Sostituisci, h.ModoSost);
+    const EsitoRicerca esito =
+        h.pf.MostraRicercaTesto(h.Testi.Trova, h.Testi.Sostituisci, h.Testi.ModoSost);
     // Any way out other than "Esegui" is leaving: a replacement must be confirmed.
     if (!esito.confermata)
         return false;
-    h.Trova = Maiuscolo(esito.trova);
-    h.Sostituisci = Maiuscolo(esito.sostituisci);
-    h.ModoSost = esito.modo;
+    h.Testi.Trova = Maiuscolo(esito.trova);
+    h.Testi.Sostituisci = Maiuscolo(esito.sostituisci);
+    h.Testi.ModoSost = esito.modo;
     return true;
 }
 
@@ -137,7 +138,7 @@ void EseguiSostituzione(StatoHome& h) {
         std::string nuovo;
         // A code the replacement gives back as it was is no change: it is neither counted
         // nor rewritten in the file.
-        if (!NuovoCodice(in.CdProd, h.Trova, h.Sostituisci, h.ModoSost, nuovo) ||
+        if (!NuovoCodice(in.CdProd, h.Testi.Trova, h.Testi.Sostituisci, h.Testi.ModoSost, nuovo) ||
             nuovo == in.CdProd)
             continue;
         in.CdProdPrec = in.CdProd;
@@ -188,13 +189,13 @@ void EseguiSostituzione(StatoHome& h) {
         const EsitoProva esito = AbbinaAutomaticamente(h);
         RefreshGrideLabel(h);
         TornaAllArticolo(h, scelto);
-        h.MessaggioStato = (cambiati == 1 ? "Aggiornato " : "Aggiornati ") +
-                           Conta(cambiati, "codice", "codici") + " in " +
-                           Cp1252DaUtf8(h.File.NomeFileInt) + ": " +
-                           Conta(esito.associati, "nuovo abbinamento", "nuovi abbinamenti");
+        h.Testi.MessaggioStato = (cambiati == 1 ? "Aggiornato " : "Aggiornati ") +
+                                 Conta(cambiati, "codice", "codici") + " in " +
+                                 Cp1252DaUtf8(h.File.NomeFileInt) + ": " +
+                                 Conta(esito.associati, "nuovo abbinamento", "nuovi abbinamenti");
         return;
     }
-    h.MessaggioStato = "Sostituzione annullata: nessun codice cambiato";
+    h.Testi.MessaggioStato = "Sostituzione annullata: nessun codice cambiato";
     if (const int riga = RigaGrd1(h); riga > 0) {
         // The chosen article is highlighted again, so the next command acts on the row the
         // user sees.

@@ -10,14 +10,14 @@ void ScegliSuggerimento(StatoHome& h, int32_t j) {
     if (j < 1 || j > h.NumProd)
         return;
     const RecArticolo& p = h.ArtProd[static_cast<std::size_t>(j)];
-    h.TxtCod = p.CdProd.str();
-    h.txtDescr.clear();
+    h.Testi.TxtCod = p.CdProd.str();
+    h.Testi.txtDescr.clear();
     CaricaGrid2(h);
     AttivaSelezione2(h, j);
     if (h.PCdProdSel != j)
         return; // the filter does not show it
     h.Grd2.ShowCell(RigaGrd2(h), 0);
-    h.MessaggioStato = "Scelto " + p.CdProd + " tra i suggerimenti";
+    h.Testi.MessaggioStato = "Scelto " + p.CdProd + " tra i suggerimenti";
 }
 
 } // namespace zelvano

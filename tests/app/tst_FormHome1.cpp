@@ -196,7 +196,7 @@ class ProvaFormHome1 : public QObject {
     void ordinamentiSeguonoIRecord() {
         Apri();
         zelvano::StatoHome& h = w->Stato();
-        h.TxtCod.clear(); // the whole catalogue
+        h.Testi.TxtCod.clear(); // the whole catalogue
         w->Esegui([&h] { zelvano::CaricaGrid2(h); });
         w->Esegui([&h] { zelvano::ScegliRigaGrd2(h, h.Grd2.RigaDi(3)); }); // K300
         for (auto [griglia, vista, scelto] :
@@ -431,7 +431,7 @@ class ProvaFormHome1 : public QObject {
         // An Alt chord that names no command types nothing and filters nothing.
         QTest::keyClick(descrizione, Qt::Key_K, Qt::AltModifier);
         QTest::keyClick(w->findChild<QLineEdit*>("TxtCod"), Qt::Key_K, Qt::AltModifier);
-        QCOMPARE(w->Stato().TxtCod + "|" + w->Stato().txtDescr, std::string("K3|"));
+        QCOMPARE(w->Stato().Testi.TxtCod + "|" + w->Stato().Testi.txtDescr, std::string("K3|"));
         QCOMPARE(descrizione->text(), QString());
         QTest::keyClicks(descrizione, QStringLiteral("m8 dado"));
         QCOMPARE(Colonna(Grd2(), g2CdProd), QStringList{"K301"});
@@ -447,8 +447,8 @@ class ProvaFormHome1 : public QObject {
             casella->paste();
             QCOMPARE(casella->text(), QStringLiteral("K30"));
         }
-        QCOMPARE(w->Stato().TxtCod, std::string("K30"));
-        QCOMPARE(w->Stato().txtDescr, std::string("K30"));
+        QCOMPARE(w->Stato().Testi.TxtCod, std::string("K30"));
+        QCOMPARE(w->Stato().Testi.txtDescr, std::string("K30"));
     }
 
     // The keys an article costs when its first suggestion is right. Without the option:

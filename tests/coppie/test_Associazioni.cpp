@@ -44,7 +44,7 @@ TEST_F(Associazioni, FreeWithFreePairsRecordsCellsAndTotals) {
     EXPECT_EQ(b.Celle2(3), "2|A|I2");
     EXPECT_EQ(b.Totali(), "2|1|0");
     EXPECT_TRUE(b.h.DatiModificati);
-    EXPECT_EQ(b.h.MessaggioStato, "Associato I2 a K2");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Associato I2 a K2");
 
     // The same pair again: nothing asked, nothing counted.
     b.h.DatiModificati = false;

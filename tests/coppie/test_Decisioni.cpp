@@ -134,10 +134,10 @@ TEST(Decisioni, EveryKindOfDecisionIsUndoneAndRedoneExactly) {
         EXPECT_EQ(Violazioni(b.h), "");
         EXPECT_FALSE(b.h.DatiModificati);
         EXPECT_EQ(LeggiFile(b.fileProd), catalogo); // a copied line stays in the file
-        EXPECT_EQ(b.h.MessaggioStato, std::string("Annullato: ") + c.descrizione);
+        EXPECT_EQ(b.h.Testi.MessaggioStato, std::string("Annullato: ") + c.descrizione);
         RipetiDecisione(b.h);
         EXPECT_EQ(Foto(b.h), dopo);
-        EXPECT_EQ(b.h.MessaggioStato, std::string("Ripetuto: ") + c.descrizione);
+        EXPECT_EQ(b.h.Testi.MessaggioStato, std::string("Ripetuto: ") + c.descrizione);
     }
 }
 
@@ -148,7 +148,7 @@ TEST(Decisioni, TheAutomaticRunIsOneDecisionAndSavingMovesTheModifiedFlag) {
     AnnullaDecisione(b.h);
     EXPECT_EQ(b.Totali(), "0|0|3");
     EXPECT_FALSE(b.h.DatiModificati); // as the opening left it, before the run
-    EXPECT_EQ(b.h.MessaggioStato, "Annullato: 2 associazioni automatiche");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Annullato: 2 associazioni automatiche");
     // Yet the output file is still empty: leaving without saving would run it again.
     b.pf.AspettaDomanda("Il file di output \xE8 ancora vuoto: alla prossima apertura le "
                         "associazioni automatiche annullate sarebbero rifatte. Salvare?",
@@ -157,7 +157,7 @@ TEST(Decisioni, TheAutomaticRunIsOneDecisionAndSavingMovesTheModifiedFlag) {
     RipetiDecisione(b.h);
     EXPECT_EQ(b.Totali(), "2|0|1");
     EXPECT_TRUE(b.h.DatiModificati);
-    EXPECT_EQ(b.h.MessaggioStato, "Ripetuto: 2 associazioni automatiche");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Ripetuto: 2 associazioni automatiche");
 
     ASSERT_TRUE(SalvaArchivio(b.h));
     AnnullaDecisione(b.h); // the file holds the pairs: this is unsaved work
@@ -172,7 +172,7 @@ TEST(Decisioni, TheAutomaticRunIsOneDecisionAndSavingMovesTheModifiedFlag) {
     b.pf.messaggi.clear();
     RipetiDecisione(b.h);
     RipetiDecisione(b.h);
-    EXPECT_EQ(b.h.MessaggioStato, "Nessuna decisione da ripetere");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Nessuna decisione da ripetere");
 }
 
 // Random decisions, then every one undone back to the start and made again to the end:

@@ -58,7 +58,7 @@ TEST(SalvaArchivio, OutputFileReadsBackToEveryPairAndIsWrittenTheSame) {
     ASSERT_TRUE(SalvaArchivio(b.h));
     EXPECT_FALSE(b.h.DatiModificati);
     EXPECT_EQ(test::LeggiFile(b.fileOut), letto);
-    EXPECT_EQ(b.h.MessaggioStato,
+    EXPECT_EQ(b.h.Testi.MessaggioStato,
               "Salvati 4 abbinamenti e 2 articoli non associabili in abbinamenti.txt");
     b.h.File.FileOut.clear();
     b.h.DatiModificati = true;
@@ -236,7 +236,7 @@ TEST(SalvaArchivio, SavedPairsTheCatalogueLacksAreKeptUntilTheUserDecides) {
     // F4 lets go of C1's saved pair, a mark replaces C2's; both come back when undone.
     b.Scegli1(1);
     DisAssocia(b.h);
-    EXPECT_EQ(b.h.MessaggioStato, "Annullata l'associazione salvata di C1 a K1");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Annullata l'associazione salvata di C1 a K1");
     b.Scegli1(2);
     NonAssociabile(b.h);
     EXPECT_EQ(Abbinamenti(b.h), "0 1 | 0 X0 0 0 | 0");

@@ -124,10 +124,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
                  Visibile(b.pf.messaggi.front()));
     Verifica(h.PCdIntSel == static_cast<int32_t>(primo) && h.grd1.Row() == h.PCdIntSel,
              "the first article to pair is chosen", std::to_string(h.PCdIntSel));
-    Uguali(h.TxtCod, codiciInt[primo], "the code box holds the chosen article's supplier code");
-    Uguali(h.txtDescr, "", "the description box is empty");
+    Uguali(h.Testi.TxtCod, codiciInt[primo],
+           "the code box holds the chosen article's supplier code");
+    Uguali(h.Testi.txtDescr, "", "the description box is empty");
     std::string righe2, attese2;
-    for (const int32_t j : FiltroRif(codiciProd, descrProd, h.TxtCod, "", 0))
+    for (const int32_t j : FiltroRif(codiciProd, descrProd, h.Testi.TxtCod, "", 0))
         attese2 += std::to_string(j) + "\n";
     for (int r = 1; r < h.Grd2.Rows(); ++r)
         righe2 += std::to_string(h.Grd2.Record(r)) + "\n";

@@ -186,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
             }
             break;
         case 2:
-            h.TxtCod = fdp.ConsumeBool() ? "" : fdp.PickValueInArray(CodiciCatalogo);
+            h.Testi.TxtCod = fdp.ConsumeBool() ? "" : fdp.PickValueInArray(CodiciCatalogo);
             CaricaGrid2(h);
             break;
         case 3:

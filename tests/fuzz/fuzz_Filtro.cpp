@@ -57,15 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         const int quale = fdp.ConsumeIntegralInRange(0, 3);
         switch (quale) {
         case 0:
-            h.TxtCod = fdp.ConsumeRandomLengthString(12);
+            h.Testi.TxtCod = fdp.ConsumeRandomLengthString(12);
             CaricaGrid2(h);
             break;
         case 1:
-            h.txtDescr = fdp.ConsumeRandomLengthString(24);
+            h.Testi.txtDescr = fdp.ConsumeRandomLengthString(24);
             CaricaGrid2(h);
             break;
         case 2:
-            h.cmBAndOrIndice = fdp.ConsumeIntegralInRange(-1, 1);
+            h.Testi.cmBAndOrIndice = fdp.ConsumeIntegralInRange(-1, 1);
             CaricaGrid2(h);
             break;
         default:
@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         }
         std::string attese;
         int32_t riga = 0, scelto = 0;
-        const std::vector<int32_t> passano =
-            FiltroRif(codici, descrizioni, h.TxtCod, h.txtDescr, h.cmBAndOrIndice);
+        const std::vector<int32_t> passano = FiltroRif(codici, descrizioni, h.Testi.TxtCod,
+                                                       h.Testi.txtDescr, h.Testi.cmBAndOrIndice);
         for (std::size_t r = 0; r < passano.size(); ++r) {
             const RecArticolo& p = h.ArtProd[passano[r]];
             attese += std::to_string(passano[r]) + "|" + codici[passano[r]] + "|" +

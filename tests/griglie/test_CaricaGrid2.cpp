@@ -42,25 +42,25 @@ class CaricaGrid2Test : public ::testing::Test {
 };
 
 TEST_F(CaricaGrid2Test, CodeBoxIgnoresCaseAndKeepsIndexOrder) {
-    EXPECT_EQ(b.h.TxtCod, "ab"); // the opening chose article 1
+    EXPECT_EQ(b.h.Testi.TxtCod, "ab"); // the opening chose article 1
     EXPECT_EQ(Codici(), (std::vector<std::string>{"XAB1", "ab", "Ab 7"}));
-    b.h.TxtCod.clear();
+    b.h.Testi.TxtCod.clear();
     CaricaGrid2(b.h);
     EXPECT_EQ(Codici().size(), 5u);
     EXPECT_EQ(b.h.Grd2.Testo(2, "PCDPROD"), "2");
     EXPECT_EQ(b.h.Grd2.Testo(2, "DESCR"), "DADO");
-    b.h.TxtCod = "nothing";
+    b.h.Testi.TxtCod = "nothing";
     CaricaGrid2(b.h);
     EXPECT_EQ(b.h.Grd2.Rows(), 1);
     EXPECT_EQ(b.h.Grd2.Row(), 0);
 }
 
 TEST_F(CaricaGrid2Test, DescriptionBoxWithAndOr) {
-    b.h.TxtCod.clear();
-    b.h.txtDescr = "vite inox";
+    b.h.Testi.TxtCod.clear();
+    b.h.Testi.txtDescr = "vite inox";
     CaricaGrid2(b.h);
     EXPECT_EQ(Codici(), (std::vector<std::string>{"K9"}));
-    b.h.cmBAndOrIndice = 1;
+    b.h.Testi.cmBAndOrIndice = 1;
     CaricaGrid2(b.h);
     EXPECT_EQ(Codici(), (std::vector<std::string>{"XAB1", "K9"}));
 }
@@ -74,11 +74,11 @@ TEST_F(CaricaGrid2Test, PairedArticleBecomesCurrentRow) {
     EXPECT_EQ(b.h.Grd2.Testo(b.h.Grd2.Row(), "PCDPROD"), "2");
     EXPECT_EQ(b.h.Grd2.Testo(b.h.Grd2.Row(), "CDINT"), "I1");
     // A filter that hides it chooses nothing, and showing it again chooses it again.
-    b.h.TxtCod = "zz";
+    b.h.Testi.TxtCod = "zz";
     CaricaGrid2(b.h);
     EXPECT_EQ(b.h.PCdProdSel, 0);
     EXPECT_EQ(b.h.Grd2.Row(), 0);
-    b.h.TxtCod = "ab";
+    b.h.Testi.TxtCod = "ab";
     CaricaGrid2(b.h);
     EXPECT_EQ(b.h.PCdProdSel, 2);
     EXPECT_EQ(b.h.Grd2.Record(b.h.Grd2.Row()), 2);
@@ -90,9 +90,9 @@ TEST_F(CaricaGrid2Test, ChoiceHiddenByTheFilterIsNotPairedWhenShownAgain) {
     b.Scegli1(2);
     b.TuttoIlCatalogo();
     b.Scegli2(3);
-    b.h.TxtCod = "zz";
+    b.h.Testi.TxtCod = "zz";
     CaricaGrid2(b.h);
-    b.h.TxtCod.clear();
+    b.h.Testi.TxtCod.clear();
     CaricaGrid2(b.h);
     EXPECT_EQ(b.h.Grd2.Row(), 0);
     b.pf.AspettaMessaggio("Selezionare un articolo Orvessa");
@@ -102,7 +102,7 @@ TEST_F(CaricaGrid2Test, ChoiceHiddenByTheFilterIsNotPairedWhenShownAgain) {
 
 TEST_F(CaricaGrid2Test, WithoutInputArticleLastFreeRowIsChosen) {
     b.h.PCdIntSel = 0;
-    b.h.TxtCod.clear();
+    b.h.Testi.TxtCod.clear();
     CaricaGrid2(b.h);
     EXPECT_EQ(b.h.PCdProdSel, 5);
     EXPECT_EQ(b.h.Grd2.Row(), 5);
@@ -119,13 +119,13 @@ TEST_F(CaricaGrid2Test, SavedSortKeepsChosenRowOnItsRecord) {
     // The layout files are read once after an opening, not at every refill: a file written
     // behind the program's back is not seen, the user's own sort is.
     b.cartella.Scrivi("sort2.txt", "CDPROD,2\r\n");
-    b.h.TxtCod.clear();
+    b.h.Testi.TxtCod.clear();
     CaricaGrid2(b.h);
     EXPECT_EQ(Codici(), (std::vector<std::string>{"XAB1", "ab", "K9", "Ab 7", "ZZ"}));
     RicordaOrdinamentoGrd2(b.h, b.h.Grd2.ColIndex("CDPROD"), 2);
     b.Scegli2(2);
     Associa(b.h);
-    b.h.TxtCod.clear();
+    b.h.Testi.TxtCod.clear();
     CaricaGrid2(b.h);
     EXPECT_EQ(Codici(), (std::vector<std::string>{"ZZ", "XAB1", "K9", "Ab 7", "ab"}));
     EXPECT_EQ(b.h.Grd2.Row(), 5);

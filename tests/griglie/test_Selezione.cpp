@@ -26,15 +26,15 @@ class Selezione : public ::testing::Test {
 
 TEST_F(Selezione, ChoosingAnArticleFillsTheCodeBox) {
     EXPECT_EQ(RigaGrd1(b.h), 1);
-    EXPECT_EQ(b.h.TxtCod, "C1");
-    b.h.txtDescr = "typed";
+    EXPECT_EQ(b.h.Testi.TxtCod, "C1");
+    b.h.Testi.txtDescr = "typed";
     b.Scegli1(2); // paired: the catalogue code, and its row chosen
-    EXPECT_EQ(b.h.TxtCod, "K2");
-    EXPECT_EQ(b.h.txtDescr, "");
+    EXPECT_EQ(b.h.Testi.TxtCod, "K2");
+    EXPECT_EQ(b.h.Testi.txtDescr, "");
     EXPECT_EQ(b.h.PCdProdSel, 1);
     EXPECT_EQ(b.h.Grd2.Testo(RigaGrd2(b.h), "CDPROD"), "K2");
     b.Scegli1(3); // marked: its own code
-    EXPECT_EQ(b.h.TxtCod, "C3");
+    EXPECT_EQ(b.h.Testi.TxtCod, "C3");
     EXPECT_EQ(RigaGrd2(b.h), 0);
 }
 
@@ -87,7 +87,7 @@ TEST_F(Selezione, ClickOnHeaderOrEmptyGridKeepsChoice) {
     ScegliRigaGrd1(b.h, 0);
     EXPECT_EQ(b.h.PCdIntSel, 2);
     EXPECT_EQ(b.h.PCdProdSel, 1);
-    b.h.TxtCod = "nothing";
+    b.h.Testi.TxtCod = "nothing";
     CaricaGrid2(b.h);
     ScegliRigaGrd2(b.h, 1);
     EXPECT_EQ(b.h.PCdProdSel, 0);
@@ -101,7 +101,7 @@ TEST_F(Selezione, TooltipsShowThePartnerDescription) {
     EXPECT_EQ(DidascaliaGrd1(b.h, 2, b.h.grd1.ColIndex("DESCR")), "");
     EXPECT_EQ(DidascaliaGrd1(b.h, 0, colAssoc1), std::nullopt); // header: left as it was
 
-    b.h.TxtCod = "K";
+    b.h.Testi.TxtCod = "K";
     CaricaGrid2(b.h);
     EXPECT_EQ(DidascaliaGrd2(b.h, 2, b.h.Grd2.ColIndex("CDINT")), "QUATTRO");
 }

@@ -60,7 +60,7 @@ TEST(AccettaProposte, AcceptingAGroupSkipsStaleProposalsAndTheReportFollowsUndo)
         EXPECT_NE(resoconto.find(riga), std::string::npos) << riga << "\n" << resoconto;
 
     AnnullaDecisione(b.h);
-    EXPECT_EQ(b.h.MessaggioStato, "Annullato: 2 abbinamenti proposti");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Annullato: 2 abbinamenti proposti");
     EXPECT_EQ(b.Totali(), "2|1|3");
     EXPECT_NE(Resoconto(b.h).find("Associati da proposte: 0\nAssociati a mano: 1\n"),
               std::string::npos);

@@ -36,8 +36,8 @@ void Dialoghi(test::FintaPiattaforma& pf, const std::vector<std::string>& rispos
 // Everything an opening may change, as text.
 std::string Istantanea(const StatoHome& h) {
     std::string t = h.File.FileInt + "|" + h.File.FileProd + "|" + h.File.FileOut + "|" +
-                    Numero(RigaGrd1(h)) + " " + h.TxtCod + "|vuoto " + Numero(h.File.FileOutVuoto) +
-                    "\n";
+                    Numero(RigaGrd1(h)) + " " + h.Testi.TxtCod + "|vuoto " +
+                    Numero(h.File.FileOutVuoto) + "\n";
     const Conteggi& c = h.Totali;
     t += h.File.NomeFileInt + "|" + h.File.NomeFileProd + "|" + h.File.NomeFileOut + "|" +
          Numero(c.contatiInt) + Numero(c.contatiProd) + " " + Numero(c.letti) + " " +
@@ -81,7 +81,7 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
                       "|11 3 0 0 3 4|\nCodice Interno|Associato a\nC1|\nC2|\nC3|\nC1|\nC2|\nC3|"
                       "\nK1\nK2\nK3\nK4");
         EXPECT_EQ(test::LeggiFile(out), contenuto != nullptr ? contenuto : "");
-        EXPECT_EQ(b.h.MessaggioStato,
+        EXPECT_EQ(b.h.Testi.MessaggioStato,
                   "Aperti articoli.ber (3 articoli) e catalogo.orv (4 articoli): " +
                       (vuoto ? std::string("0 associati automaticamente. Nessuna copia aggiunta "
                                            "a catalogo.orv")
@@ -92,9 +92,10 @@ TEST(LeggiArchivi, OpensTheThreeFilesAndSelectsTheFirstArticle) {
     test::Banco copie({test::RigaInt("C1", "", "", "K1"), test::RigaInt("C2", "", "", "K1"),
                        test::RigaInt("C3", "", "", "Q")},
                       {test::RigaProd("K1", "AB1", "")}, "");
-    EXPECT_EQ(copie.h.MessaggioStato, "Aperti articoli.ber (3 articoli) e catalogo.orv (2 "
-                                      "articoli): 2 associati automaticamente. Aggiunta 1 copia "
-                                      "a catalogo.orv");
+    EXPECT_EQ(copie.h.Testi.MessaggioStato,
+              "Aperti articoli.ber (3 articoli) e catalogo.orv (2 "
+              "articoli): 2 associati automaticamente. Aggiunta 1 copia "
+              "a catalogo.orv");
     EXPECT_EQ(copie.h.Totali.articoliProd, 2);
 }
 

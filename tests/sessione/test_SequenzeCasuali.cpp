@@ -124,7 +124,7 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
                 ScegliRigaGrd1(h, 1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
                 break;
             case 1:
-                h.TxtCod = caso() % 2 ? "" : std::string(1, "AKQZ"[caso() % 4]);
+                h.Testi.TxtCod = caso() % 2 ? "" : std::string(1, "AKQZ"[caso() % 4]);
                 CaricaGrid2(h);
                 [[fallthrough]];
             case 2:
@@ -164,7 +164,7 @@ TEST(SequenzeCasuali, EveryStepKeepsPairsMutualAndCountersRight) {
                 break;
             }
             default:
-                h.txtDescr = caso() % 2 ? "" : "CAT " + std::to_string(caso() % 4);
+                h.Testi.txtDescr = caso() % 2 ? "" : "CAT " + std::to_string(caso() % 4);
                 CaricaGrid2(h);
             }
             const std::string v = Violazioni(h);
@@ -211,7 +211,7 @@ TEST(SequenzeCasuali, CopiesReplacementsSavesAndReopeningsKeepTheWork) {
             case 0:
             case 1:
                 ScegliRigaGrd1(h, 1 + static_cast<int>(caso() % std::max(1, h.grd1.Rows() - 1)));
-                h.TxtCod = caso() % 3 ? "" : std::string(1, "AKQZ"[caso() % 4]);
+                h.Testi.TxtCod = caso() % 3 ? "" : std::string(1, "AKQZ"[caso() % 4]);
                 CaricaGrid2(h);
                 if (h.Grd2.Rows() > 1) {
                     ScegliRigaGrd2(h, 1 + static_cast<int>(caso() % (h.Grd2.Rows() - 1)));

@@ -80,16 +80,16 @@ TEST(Sostituzione, PairedArticlesAndLeavingTheWindowChangeNothing) {
             {RigaProd("K1", "001", "")}, RigaOut("K1", "I1", 'A'));
     b.pf.AspettaRicerca({false, "K", "Z", MetodoSost::Contiene});
     EXPECT_FALSE(ApriRicercaTesto(b.h));
-    EXPECT_EQ(b.h.Trova, "");
+    EXPECT_EQ(b.h.Testi.Trova, "");
 
     b.pf.AspettaRicerca(Esegui("k", "z", MetodoSost::Contiene))
         .AspettaDomanda("Aggiornato 1 codice. Confermi?", Risposta::Si);
     SostituisciCodiciFornitore(b.h);
     EXPECT_EQ(b.h.ArtInt[1].CdProd, "K1");
     EXPECT_EQ(b.h.ArtInt[2].CdProd, "Z1");
-    EXPECT_EQ(b.h.Trova, "K");
-    EXPECT_EQ(b.h.Sostituisci, "Z");
-    EXPECT_EQ(b.h.MessaggioStato, "Aggiornato 1 codice in articoli.ber: 0 nuovi abbinamenti");
+    EXPECT_EQ(b.h.Testi.Trova, "K");
+    EXPECT_EQ(b.h.Testi.Sostituisci, "Z");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Aggiornato 1 codice in articoli.ber: 0 nuovi abbinamenti");
 }
 
 // After Yes the clerk is still on the article he had chosen, not on the first one to pair;
@@ -102,10 +102,10 @@ TEST(Sostituzione, ConfirmedReplacementKeepsTheChosenArticle) {
     b.pf.AspettaRicerca(Esegui("x", "y", MetodoSost::Inizia))
         .AspettaDomanda("Aggiornati 2 codici. Confermi?", Risposta::Si);
     SostituisciCodiciFornitore(b.h);
-    EXPECT_EQ(b.h.MessaggioStato, "Aggiornati 2 codici in articoli.ber: 2 nuovi abbinamenti");
+    EXPECT_EQ(b.h.Testi.MessaggioStato, "Aggiornati 2 codici in articoli.ber: 2 nuovi abbinamenti");
     EXPECT_EQ(b.h.PCdIntSel, 3);
     EXPECT_EQ(b.h.grd1.Record(b.h.grd1.Row()), 3);
-    EXPECT_EQ(b.h.TxtCod, "Y-3"); // the code of its new pair
+    EXPECT_EQ(b.h.Testi.TxtCod, "Y-3"); // the code of its new pair
 }
 
 } // namespace

@@ -15,8 +15,8 @@ namespace {
 // The chosen catalogue article as the user sees it: the boxes, Grd2's rows, the chosen and
 // the highlighted row.
 std::string Scelta(const StatoHome& h) {
-    std::string t = h.TxtCod + "|" + h.txtDescr + "|" + std::to_string(RigaGrd2(h)) + "|" +
-                    std::to_string(h.PCdProdSel) + "|" + std::to_string(h.Grd2.Row()) + "|";
+    std::string t = h.Testi.TxtCod + "|" + h.Testi.txtDescr + "|" + std::to_string(RigaGrd2(h)) +
+                    "|" + std::to_string(h.PCdProdSel) + "|" + std::to_string(h.Grd2.Row()) + "|";
     for (int r = 1; r < h.Grd2.Rows(); ++r)
         t += h.Grd2.Testo(r, "CDPROD") + ",";
     return t;
@@ -38,11 +38,11 @@ TEST(ScegliSuggerimento, ChoosesTheRowAClickWould) {
         SCOPED_TRACE(j);
         auto conClick = apri(), conSuggerimento = apri();
         for (Banco* b : {conClick.get(), conSuggerimento.get()}) {
-            b->h.txtDescr = "ALTRO";
+            b->h.Testi.txtDescr = "ALTRO";
             CaricaGrid2(b->h);
         }
-        conClick->h.TxtCod = conClick->h.ArtProd[j].CdProd.str();
-        conClick->h.txtDescr.clear();
+        conClick->h.Testi.TxtCod = conClick->h.ArtProd[j].CdProd.str();
+        conClick->h.Testi.txtDescr.clear();
         CaricaGrid2(conClick->h);
         conClick->Scegli2(j);
         ScegliSuggerimento(conSuggerimento->h, j);

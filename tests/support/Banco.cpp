@@ -83,7 +83,7 @@ std::string Banco::Totali() const {
 }
 
 void Banco::TuttoIlCatalogo() {
-    h.TxtCod.clear();
+    h.Testi.TxtCod.clear();
     CaricaGrid2(h);
 }
 
