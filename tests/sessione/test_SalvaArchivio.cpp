@@ -1,8 +1,8 @@
-#include "files/FileOutput.h"
+#include "sessione/SalvaArchivio.h"
 
 #include "data/Testo.h"
+#include "files/FileOutput.h"
 #include "griglie/Selezione.h"
-#include "sessione/SalvaArchivio.h"
 #include "support/Banco.h"
 #include "support/Invarianti.h"
 
