@@ -57,7 +57,7 @@ bool NuovoCodice(std::string_view c, std::string_view f, const std::string& r, M
     }
 }
 
-// Writes the codes awaiting the answer in their colour; the first row that shows one.
+// Shows the codes awaiting the answer in their colour; the first row that shows one.
 int MostraCodici(StatoHome& h, uint32_t colore) {
     Griglia& g = h.grd1;
     const int cCodice = g.ColIndex("CDPROD");
@@ -66,7 +66,7 @@ int MostraCodici(StatoHome& h, uint32_t colore) {
         const int32_t i = g.Record(r);
         if (i < 1 || i > h.NumInt || h.ArtInt[i].Modificato != 1)
             continue;
-        g.SetTextMatrix(r, cCodice, h.ArtInt[i].CdProd.str());
+        // The cell reads the new code from the record; the colour repaints it.
         g.SetCellBackColor(r, cCodice, colore);
         if (prima == 0)
             prima = r;
@@ -171,7 +171,6 @@ void EseguiSostituzione(StatoHome& h) {
         RecArticolo& in = h.ArtInt[i];
         if (!confermato)
             in.CdProd = in.CdProdPrec;
-        h.grd1.SetTextMatrix(r, cCodice, in.CdProd.str());
         in.Modificato = 0;
         h.grd1.SetCellBackColor(r, cCodice, Griglia::Bianco);
     }
